@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Table.h"
+#include "edit/EditState.h"
 #include "fit/FitState.h"
 #include "plot/ViewState.h"
 #include "reduction/ReductionState.h"
@@ -20,6 +21,7 @@ struct MenuState {
     bool errorbar1Enabled = false;
     bool errorbar1 = false;
     std::string redSetCompCaption = "&Set Comparison";
+    bool linesforUnMarkchanel1 = false;  // connect points of unmarked channels
 };
 
 // Writer state of the data-file writer.
@@ -41,6 +43,7 @@ struct State {
     ReductionState red;
     MenuState menu;
     WriterState writer;
+    EditDialogs editDialogs;
 
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's

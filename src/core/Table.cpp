@@ -99,6 +99,7 @@ void sortByTime(Table& t) {
     bool moved = false;
     for (int i = 1; i <= n && !moved; ++i) moved = order[std::size_t(i)] != i;
     if (!moved) return;
+    if (!t.undo.empty()) remapUndo(t, std::vector<int>(order.begin() + 1, order.end()));
 
     std::vector<Extended> tmpV;
     std::vector<uint8_t> tmpF;
@@ -138,6 +139,7 @@ void mergeEqualTimes(Table& t) {
     }
     const int kept = int(keep.size());
     if (kept == n) return;
+    remapUndo(t, keep);
     for (int c = kSpareCol; c <= kMaxChannels; ++c) {
         Extended* v = t.cells.column(c);
         uint8_t* p = t.cells.flagColumn(c);
@@ -149,6 +151,24 @@ void mergeEqualTimes(Table& t) {
     }
     t.nRows = kept;
     if (t.curRow > t.nRows) t.curRow = t.nRows;
+}
+
+void remapUndo(Table& t, const std::vector<int>& kept) {
+    if (t.undo.empty()) return;
+    int maxRow = 0;
+    for (const UndoEntry& e : t.undo) maxRow = std::max(maxRow, e.row);
+    std::vector<int> newRow(std::size_t(maxRow) + 1, 0);
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (kept[i] <= maxRow) newRow[std::size_t(kept[i])] = int(i) + 1;
+    std::size_t w = 0;
+    for (const UndoEntry& e : t.undo) {
+        const int to = e.row >= 0 && e.row <= maxRow ? newRow[std::size_t(e.row)] : 0;
+        if (to == 0) continue;
+        t.undo[w] = e;
+        t.undo[w].row = to;
+        ++w;
+    }
+    t.undo.resize(w);
 }
 
 std::string titleText(const Table& t) {

@@ -169,6 +169,11 @@ std::vector<int> shellSortOrder(const Extended* keys, int n);
 // 1..nRows when rows were removed (0 stays 0 for an empty table).
 void mergeEqualTimes(Table& t);
 
+// Undo entries name rows by number: after rows were removed or reordered,
+// entries follow their rows; entries of removed rows are dropped.
+// `kept[i]` is the old number of the row that is now row i + 1.
+void remapUndo(Table& t, const std::vector<int>& kept);
+
 // "Zyt v1.907.151108_QX " + dataFileName + " " + viewModeName + unitName.
 std::string titleText(const Table& t);
 inline constexpr const char* kProgramTitle = "Zyt v1.907.151108_QX ";

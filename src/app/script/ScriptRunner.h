@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Effects.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 
@@ -39,6 +40,7 @@ struct ScriptError : std::runtime_error {
 class ScriptRunner;
 using ScriptCommand = std::function<void(ScriptRunner&, const ScriptArgs&)>;
 using InfoProvider = std::function<void(ScriptRunner&)>;
+using EffectHandler = std::function<void(ScriptRunner&, const Effects&)>;
 
 class ScriptReporter : public Reporter {
 public:
@@ -60,6 +62,11 @@ public:
 
     void addCommand(const std::string& name, ScriptCommand cmd) { commands_[name] = std::move(cmd); }
     void addInfo(InfoProvider p) { info_.push_back(std::move(p)); }
+    // Subsystems that recompute or redraw after a command register here.
+    void addEffectHandler(EffectHandler h) { effects_.push_back(std::move(h)); }
+    void applyEffects(const Effects& e) {
+        for (auto& h : effects_) h(*this, e);
+    }
 
     State& state() { return state_; }
     Reporter& reporter() { return reporter_; }
@@ -75,6 +82,7 @@ private:
     ScriptReporter reporter_;
     std::map<std::string, ScriptCommand> commands_;
     std::vector<InfoProvider> info_;
+    std::vector<EffectHandler> effects_;
 };
 
 // Splits one script into commands: (line number, words).
@@ -82,6 +90,7 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 
 // The commands of each subsystem.
 void registerTableCommands(ScriptRunner& r);
+void registerEditCommands(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);

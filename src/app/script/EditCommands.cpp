@@ -1,0 +1,72 @@
+// Batch commands of the data transforms.
+#include "app/script/ScriptRunner.h"
+#include "edit/Transforms.h"
+
+namespace zyt {
+namespace {
+
+using Simple = Effects (*)(State&);
+
+void simple(ScriptRunner& r, const char* name, Simple f) {
+    r.addCommand(name, [f](ScriptRunner& x, const ScriptArgs&) { x.applyEffects(f(x.state())); });
+}
+
+}  // namespace
+
+void registerEditCommands(ScriptRunner& r) {
+    simple(r, "remove-zero-lines", removeLinesWithZero);
+    simple(r, "complete-sets", leaveOnlyCompleteSets);
+    simple(r, "zero-bad", zeroIsBadPoint);
+    simple(r, "inverse-sign", inverseSign);
+    simple(r, "plus1-start", [](State& s) { return addOneFromCursor(s, +1, true); });
+    simple(r, "plus1-end", [](State& s) { return addOneFromCursor(s, +1, false); });
+    simple(r, "minus1-start", [](State& s) { return addOneFromCursor(s, -1, true); });
+    simple(r, "minus1-end", [](State& s) { return addOneFromCursor(s, -1, false); });
+    simple(r, "mag2int", magToIntensity);
+    simple(r, "int2mag", intensityToMag);
+    simple(r, "lg-current", [](State& s) { return lgChannels(s, false); });
+    simple(r, "lg-all", [](State& s) { return lgChannels(s, true); });
+    simple(r, "pow10-current", [](State& s) { return pow10Channels(s, false); });
+    simple(r, "pow10-all", [](State& s) { return pow10Channels(s, true); });
+    simple(r, "day2cycle", dayToCycle);
+    simple(r, "negate-time", negateTime);
+    simple(r, "lg-time", lgTime);
+    simple(r, "nsvs", nsvsTime);
+    simple(r, "swap-xt", swapTimeAndFirst);
+    simple(r, "mark-all", markAll);
+    simple(r, "unmark-all", unmarkAll);
+    simple(r, "invert-marks", invertMarks);
+    simple(r, "lines-unmarked", toggleLinesForUnmarked);
+
+    // The dialog's fields as typed, then Ok; a refused dialog is an error.
+    r.addCommand("linear", [](ScriptRunner& x, const ScriptArgs& a) {
+        LinearTransformFields f;
+        f.edit1 = a.get("a", f.edit1);
+        f.edit2 = a.get("b", f.edit2);
+        f.edit3 = a.get("c", f.edit3);
+        f.edit4 = a.get("k", f.edit4);
+        f.checkBox1 = a.getFlag("all", f.checkBox1);
+        f.checkBox2 = a.getFlag("current", f.checkBox2);
+        std::string why;
+        const auto p = acceptLinearTransform(f, x.state().table.decimalSep, &why);
+        if (!p) throw ScriptError("Linear Transform: " + why);
+        x.applyEffects(linearTransform(x.state(), *p));
+    });
+    r.addCommand("split-channel", [](ScriptRunner& x, const ScriptArgs& a) {
+        if (x.state().table.dataFileName.empty()) return;
+        const std::string text = a.get("boundary", x.state().editDialogs.form35Edit1);
+        const Extended b = a.getReal("boundary", 0);
+        x.state().editDialogs.form35Edit1 = text;
+        x.applyEffects(splitChannelBySignal(x.state(), x.reporter(), b));
+    });
+    r.addCommand("sigma-filter", [](ScriptRunner& x, const ScriptArgs& a) {
+        x.applyEffects(sigmaFilter(x.state(), a.get("limit", x.state().editDialogs.form37Edit1)));
+    });
+    r.addInfo([](ScriptRunner& x) {
+        const State& s = x.state();
+        x.infoLine("nCompleteRows", std::to_string(s.red.nCompleteRows));
+        x.infoLine("linesforUnMarkchanel1", std::to_string(int(s.menu.linesforUnMarkchanel1)));
+    });
+}
+
+}  // namespace zyt
