@@ -45,6 +45,9 @@ struct State {
     WriterState writer;
     EditDialogs editDialogs;
 
+    // The channel spin edit: its value is nChan, its maximum this.
+    int spinMax = 0;
+
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's
     // file name"), which the save dialogs are preset with.

@@ -262,6 +262,7 @@ bool openData(State& s, Reporter& rep, const std::vector<std::string>& chosen) {
     t.curRow = 1;
     t.curChan = 1;
     t.nChan = t.lastChan;
+    s.spinMax = t.lastChan;
     return true;
 }
 
@@ -301,6 +302,7 @@ bool addDataCommand(State& s, Reporter& rep, const std::vector<std::string>& cho
     sortByTime(t);
     setTimeWindowToTable(s);
     t.nChan = t.lastChan;
+    s.spinMax = t.lastChan;
     mergeEqualTimes(t);
     return true;
 }
@@ -315,6 +317,7 @@ bool addChannelCommand(State& s, Reporter& rep, const std::string& chosen) {
     sortByTime(t);
     setTimeWindowToTable(s);
     t.nChan = t.lastChan;
+    s.spinMax = t.lastChan;
     mergeEqualTimes(t);
     return true;
 }

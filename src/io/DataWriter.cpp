@@ -80,6 +80,7 @@ void pack(State& s) {
     }
     t.lastChan = half;
     t.nChan = t.lastChan;
+    s.spinMax = t.lastChan;
 }
 
 void unpack(State& s) {
@@ -103,6 +104,7 @@ void unpack(State& s) {
     t.lastChan = std::max(0, 2 * half - (s.writer.errPadded ? 1 : 0));
     t.errRows.clear();
     t.nChan = t.lastChan;
+    s.spinMax = t.lastChan;
 }
 
 std::string beforeFirstDot(const std::string& name) {

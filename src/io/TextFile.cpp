@@ -153,3 +153,13 @@ std::string bareName(const std::string& path) {
 }
 
 }  // namespace zyt
+
+namespace zyt {
+void appendToFile(const std::string& name, const std::string& text) {
+    std::string old = fileExists(name) ? readWholeFile(name) : std::string();
+    SafeFile out(name);
+    out.write(old);
+    out.write(text);
+    out.commit();
+}
+}  // namespace zyt

@@ -77,3 +77,9 @@ std::string folderOf(const std::string& path);
 std::string bareName(const std::string& path);
 
 }  // namespace zyt
+
+namespace zyt {
+// Appends text to a file (creating it), without risking what it held: the
+// old contents and the new text go to a temporary file that replaces it.
+void appendToFile(const std::string& name, const std::string& text);
+}  // namespace zyt

@@ -1,6 +1,8 @@
 // Batch commands of the data transforms.
 #include "app/script/ScriptRunner.h"
+#include "edit/KeyTable.h"
 #include "edit/Transforms.h"
+#include "io/Format.h"
 
 namespace zyt {
 namespace {
@@ -62,10 +64,28 @@ void registerEditCommands(ScriptRunner& r) {
     r.addCommand("sigma-filter", [](ScriptRunner& x, const ScriptArgs& a) {
         x.applyEffects(sigmaFilter(x.state(), a.get("limit", x.state().editDialogs.form37Edit1)));
     });
+    r.addCommand("key", [](ScriptRunner& x, const ScriptArgs& a) {
+        const std::string& name = a.word(0, "key name");
+        const auto k = parseKeyName(name);
+        if (!k) throw ScriptError("unknown key " + name);
+        KeyContext ctx{x.state(), x.reporter(), {}, {}, ""};
+        x.applyEffects(x.keys().press(ctx, *k));
+    });
     r.addInfo([](ScriptRunner& x) {
         const State& s = x.state();
         x.infoLine("nCompleteRows", std::to_string(s.red.nCompleteRows));
         x.infoLine("linesforUnMarkchanel1", std::to_string(int(s.menu.linesforUnMarkchanel1)));
+        x.infoLine("spinMax", std::to_string(s.spinMax));
+        const Table& t = s.table;
+        const bool onCell = t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= kMaxChannels;
+        x.infoLine("interpolated", onCell ? std::to_string(int(t.interpolated(t.curRow, t.curChan))) : "0");
+        // The top entries of the undo stack, the newest first.
+        const int shown = std::min(t.undoCount(), 10);
+        for (int i = 0; i < shown; ++i) {
+            const UndoEntry& e = t.undo[std::size_t(t.undoCount() - 1 - i)];
+            x.infoLine("undo[" + std::to_string(t.undoCount() - i) + "]",
+                       std::to_string(e.row) + " " + std::to_string(e.chan) + " " + fmtG21(e.value));
+        }
     });
 }
 

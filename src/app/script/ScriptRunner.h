@@ -18,6 +18,7 @@
 #include "core/Effects.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "edit/KeyTable.h"
 
 namespace zyt {
 
@@ -69,6 +70,8 @@ public:
     }
 
     State& state() { return state_; }
+    // The hot keys; other subsystems bind theirs here.
+    KeyTable& keys() { return keys_; }
     Reporter& reporter() { return reporter_; }
     std::ostream& out() { return out_; }
     // One "name=value" line of info.
@@ -83,6 +86,7 @@ private:
     std::map<std::string, ScriptCommand> commands_;
     std::vector<InfoProvider> info_;
     std::vector<EffectHandler> effects_;
+    KeyTable keys_;
 };
 
 // Splits one script into commands: (line number, words).
