@@ -98,3 +98,31 @@ TEST(Script, ZytCliEndToEnd) {
 
 }  // namespace
 }  // namespace zyt
+
+namespace zyt {
+namespace {
+
+TEST(Script, TransformAndKeyCommands) {
+    TempDir d;
+    const std::string a = d.write("a.dat", "1 10 0\n2 11 5\n3 12 6\n");
+    RunResult r = runScript("open " + a + "\nzero-bad\nlinear a=1 b=2 c=0 k=1 all=1 current=1\n"
+                            "cursor row=2 chan=1\nkey Delete\nkey Ctrl+Z\nkey Delete\ninfo\ndump");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("rows 3\n1 1 21 ~0\n2 2 ~23 5\n3 3 25 6\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nundoCount=1\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nundo[1]=2 1 23\n"), std::string::npos) << r.out;
+
+    r = runScript("open " + a + "\nlinear k=x");
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("error: line 2: Linear Transform: k \"x\" is not a whole number"), std::string::npos) << r.err;
+
+    r = runScript("open " + a + "\nkey Hyper+Q");
+    EXPECT_EQ(r.code, 1);
+
+    r = runScript("open " + a + "\ncursor row=2 chan=1\nkey Insert");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("message: no parabolic extremum"), std::string::npos) << r.out;
+}
+
+}  // namespace
+}  // namespace zyt
