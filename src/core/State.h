@@ -2,6 +2,7 @@
 // The process-wide state: one object made by main() and passed by reference.
 // It aggregates what each subsystem owns; the subsystems' state types are
 // plain data headers kept beside their code (they depend on core only).
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -41,6 +42,10 @@ struct State {
     ReductionState red;
     MenuState menu;
     WriterState writer;
+
+    // Seed of the uniform generator of Generate Random: 0 at program start,
+    // never reseeded, so every run makes the same sequence.
+    uint32_t randomSeed = 0;
 
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's
