@@ -2,6 +2,7 @@
 // The process-wide state: one object made by main() and passed by reference.
 // It aggregates what each subsystem owns; the subsystems' state types are
 // plain data headers kept beside their code (they depend on core only).
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -21,7 +22,6 @@ struct MenuState {
     bool errorbar1Enabled = false;
     bool errorbar1 = false;
     std::string redSetCompCaption = "&Set Comparison";
-    bool linesforUnMarkchanel1 = false;  // connect points of unmarked channels
 };
 
 // Writer state of the data-file writer.
@@ -45,8 +45,9 @@ struct State {
     WriterState writer;
     EditDialogs editDialogs;
 
-    // The channel spin edit: its value is nChan, its maximum this.
-    int spinMax = 0;
+    // Seed of the uniform generator of Generate Random: 0 at program start,
+    // never reseeded, so every run makes the same sequence.
+    uint32_t randomSeed = 0;
 
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's

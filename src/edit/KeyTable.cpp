@@ -87,8 +87,8 @@ Effects typeCharacter(State& s, char c) {
     if (!t.fileList) return kNothing;
     if (c == ' ') {
         // The channel spin edit is set to 2 (within its range).
-        const int v = std::clamp(2, 1, std::max(s.spinMax, 1));
-        t.nChan = v;
+        const int v = std::clamp(2, 1, std::max(s.view.spinMax, 1));
+        t.nChan = s.view.spinValue = v;
         return kRangesAndPicture;
     }
     return kPictureOnly;

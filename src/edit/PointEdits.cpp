@@ -4,6 +4,7 @@
 
 #include "io/Format.h"
 #include "io/TextFile.h"
+#include "plot/ViewModel.h"
 
 namespace zyt {
 namespace {
@@ -16,11 +17,6 @@ bool cursorValid(const Table& t) {
 int twinRow(int row, int n) { return row <= n / 2 ? row + n / 2 : row - n / 2; }
 
 }  // namespace
-
-bool uprightChannel(const State& s, int c) {
-    const bool inverted = c >= 1 && c <= kMaxChannels && s.table.chanInvertY[std::size_t(c)] != 0;
-    return s.menu.mag1 != inverted;
-}
 
 void pushUndo(Table& t, int row, int chan, Extended value) {
     if (t.undoCount() >= kUndoCapacity) t.undo.erase(t.undo.begin());
@@ -93,7 +89,7 @@ Effects deleteRow(State& s) {
 
 Effects deleteChannel(State& s) {
     Table& t = s.table;
-    if (s.spinMax <= 1 || t.curChan < 1 || t.curChan > kMaxChannels) return kNothing;
+    if (s.view.spinMax <= 1 || t.curChan < 1 || t.curChan > kMaxChannels) return kNothing;
     const int gone = t.curChan;
     for (int c = gone; c < kMaxChannels; ++c) {
         for (int r = 1; r <= t.nRows; ++r) {
@@ -102,8 +98,9 @@ Effects deleteChannel(State& s) {
         }
     }
     t.nChan = std::max(t.nChan - 1, 1);
+    s.view.spinValue = t.nChan;
     if (t.viewModeName == "original data") t.lastChan -= 1;
-    s.spinMax -= 1;
+    s.view.spinMax -= 1;
     for (UndoEntry& e : t.undo) {
         if (e.chan == gone)
             e.value = 0;

@@ -10,10 +10,6 @@
 
 namespace zyt {
 
-// A channel is drawn upright (larger values higher) when the "Non-Reverse Y
-// Axis" mark differs from the channel's own inversion flag.
-bool uprightChannel(const State& s, int c);
-
 // Pushes a deleted point; a full stack drops its oldest entry.
 void pushUndo(Table& t, int row, int chan, Extended value);
 

@@ -286,7 +286,7 @@ Effects invertMarks(State& s) {
 }
 
 Effects toggleLinesForUnmarked(State& s) {
-    s.menu.linesforUnMarkchanel1 = !s.menu.linesforUnMarkchanel1;
+    s.view.linesForUnmarked = !s.view.linesForUnmarked;
     return kNothing;
 }
 

@@ -2,6 +2,8 @@
 // Parameters of the fits that the settings file keeps: the polynomial and
 // trigonometric model, the light elements and the periodogram range.
 // Plain data; the fit code that uses them lives beside this header.
+#include <string>
+
 #include "core/Extended.h"
 
 namespace zyt {
@@ -26,6 +28,8 @@ struct PeriodogramParams {
     int pgTrendDeg = 0;
     int pgTrigDeg = 0;
     int pgNFreq = 0;
+    // The table file of the last periodogram run ("Open periodogram" opens it).
+    std::string pgTableName;
 };
 
 }  // namespace zyt

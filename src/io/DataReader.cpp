@@ -262,7 +262,7 @@ bool openData(State& s, Reporter& rep, const std::vector<std::string>& chosen) {
     t.curRow = 1;
     t.curChan = 1;
     t.nChan = t.lastChan;
-    s.spinMax = t.lastChan;
+    s.view.spinMax = s.view.spinValue = std::max(t.lastChan, 1);
     return true;
 }
 
@@ -302,7 +302,7 @@ bool addDataCommand(State& s, Reporter& rep, const std::vector<std::string>& cho
     sortByTime(t);
     setTimeWindowToTable(s);
     t.nChan = t.lastChan;
-    s.spinMax = t.lastChan;
+    s.view.spinMax = s.view.spinValue = std::max(t.lastChan, 1);
     mergeEqualTimes(t);
     return true;
 }
@@ -317,7 +317,7 @@ bool addChannelCommand(State& s, Reporter& rep, const std::string& chosen) {
     sortByTime(t);
     setTimeWindowToTable(s);
     t.nChan = t.lastChan;
-    s.spinMax = t.lastChan;
+    s.view.spinMax = s.view.spinValue = std::max(t.lastChan, 1);
     mergeEqualTimes(t);
     return true;
 }

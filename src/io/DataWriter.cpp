@@ -80,7 +80,7 @@ void pack(State& s) {
     }
     t.lastChan = half;
     t.nChan = t.lastChan;
-    s.spinMax = t.lastChan;
+    s.view.spinMax = s.view.spinValue = std::max(t.lastChan, 1);
 }
 
 void unpack(State& s) {
@@ -104,7 +104,7 @@ void unpack(State& s) {
     t.lastChan = std::max(0, 2 * half - (s.writer.errPadded ? 1 : 0));
     t.errRows.clear();
     t.nChan = t.lastChan;
-    s.spinMax = t.lastChan;
+    s.view.spinMax = s.view.spinValue = std::max(t.lastChan, 1);
 }
 
 std::string beforeFirstDot(const std::string& name) {

@@ -21,7 +21,7 @@ struct Keys {
     TempDir dir;
     explicit Keys(const std::vector<std::array<double, 3>>& rows) {
         Table& t = s->table;
-        t.lastChan = t.nChan = s->spinMax = 2;
+        t.lastChan = t.nChan = s->view.spinMax = 2;
         const std::string name = dir.file("star.dat");
         t.fileList = std::vector<std::string>{name};
         t.dataFileName = name;

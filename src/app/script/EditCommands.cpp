@@ -74,8 +74,8 @@ void registerEditCommands(ScriptRunner& r) {
     r.addInfo([](ScriptRunner& x) {
         const State& s = x.state();
         x.infoLine("nCompleteRows", std::to_string(s.red.nCompleteRows));
-        x.infoLine("linesforUnMarkchanel1", std::to_string(int(s.menu.linesforUnMarkchanel1)));
-        x.infoLine("spinMax", std::to_string(s.spinMax));
+        x.infoLine("linesforUnMarkchanel1", std::to_string(int(s.view.linesForUnmarked)));
+        x.infoLine("spinMax", std::to_string(s.view.spinMax));
         const Table& t = s.table;
         const bool onCell = t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= kMaxChannels;
         x.infoLine("interpolated", onCell ? std::to_string(int(t.interpolated(t.curRow, t.curChan))) : "0");
