@@ -44,6 +44,7 @@ struct State {
     MenuState menu;
     WriterState writer;
     EditDialogs editDialogs;
+    MouseState mouse;
 
     // Seed of the uniform generator of Generate Random: 0 at program start,
     // never reseeded, so every run makes the same sequence.

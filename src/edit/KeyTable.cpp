@@ -2,7 +2,9 @@
 
 #include <map>
 
+#include "edit/Mouse.h"
 #include "edit/PointEdits.h"
+#include "plot/ViewModel.h"
 #include "edit/Transforms.h"
 
 namespace zyt {
@@ -107,15 +109,136 @@ void KeyTable::bind(const std::string& key, unsigned mods, KeyHandler h) {
 bool KeyTable::has(const std::string& key, unsigned mods) const { return find(KeyPress{key, mods}) != nullptr; }
 
 const KeyTable::Binding* KeyTable::find(const KeyPress& k) const {
-    const Binding* any = nullptr;
+    // The binding that needs the most of the held modifiers wins; one that
+    // needs none acts when no other applies.
+    const Binding* best = nullptr;
+    int bestBits = -1;
     for (const Binding& b : bindings_) {
-        if (b.key != k.key) continue;
-        if (b.mods == ModNone)
-            any = &b;
-        else if ((k.mods & b.mods) == b.mods)
-            return &b;
+        if (b.key != k.key || (k.mods & b.mods) != b.mods) continue;
+        const int bits = __builtin_popcount(b.mods);
+        if (bits > bestBits) {
+            best = &b;
+            bestBits = bits;
+        }
     }
-    return any;
+    return best;
+}
+
+namespace {
+
+Effects redrawIf(bool changed) { return changed ? kPictureOnly : kNothing; }
+
+Effects showEverything(State& s) {
+    Table& t = s.table;
+    if (t.nRows < 1) return kNothing;
+    s.view.xLeft = t.obs(1, kTimeCol);
+    s.view.xRight = t.obs(t.nRows, kTimeCol);
+    s.view.xSpan = s.view.xRight - s.view.xLeft;
+    s.view.rangesVisibleOnly = false;
+    return kRangesAndPicture;
+}
+
+Effects rangesOfVisibleRows(State& s) {
+    s.view.rangesVisibleOnly = true;
+    return kRangesAndPicture;
+}
+
+Effects zoomToSelection(State& s) {
+    MouseState& m = s.mouse;
+    if (!m.selectionReady) return kNothing;
+    s.view.xLeft = std::min(m.selX1, m.selX2);
+    s.view.xRight = std::max(m.selX1, m.selX2);
+    s.view.xSpan = s.view.xRight - s.view.xLeft;
+    computeVisibleWindow(s);
+    s.view.rangesVisibleOnly = true;
+    m.selectionReady = false;
+    m.bandShown = false;
+    return kRangesAndPicture;
+}
+
+Effects equalScales(State& s) {
+    ViewState& v = s.view;
+    if (v.yScale == 0) return kNothing;
+    v.xScale = v.yScale;
+    v.xSpan = (v.plotRight - v.plotLeft) / v.xScale;
+    return kPictureOnly;
+}
+
+// Ctrl+Up / Ctrl+Down: the previous / next channel; in the single-channel
+// view the shown channel is swapped through the backup table.
+Effects changeChannel(State& s, bool up) {
+    Table& t = s.table;
+    if (t.viewModeName == "single chanel") {
+        const int sc = std::clamp(s.view.singleChan, 1, kMaxChannels);
+        for (int r = 1; r <= t.nRows; ++r) {
+            t.obsAux(r, sc) = t.obs(r, 1);
+            t.presentAux(r, sc) = t.present(r, 1);
+        }
+        const int last = std::clamp(t.lastChan, 1, kMaxChannels);
+        int next = up ? sc - 1 : sc + 1;
+        if (next < 1) next = last;
+        if (next > last) next = 1;
+        s.view.singleChan = next;
+        for (int r = 1; r <= t.nRows; ++r) {
+            t.obs(r, 1) = t.obsAux(r, next);
+            t.present(r, 1) = t.presentAux(r, next);
+        }
+    } else {
+        const int n = std::clamp(t.nChan, 1, kMaxChannels);
+        int next = up ? t.curChan - 1 : t.curChan + 1;
+        if (next < 1) next = n;
+        if (next > n) next = 1;
+        t.curChan = next;
+    }
+    if (t.nRows >= 1 && t.curChan >= 1 && t.curChan <= kMaxChannels) {
+        t.curRow = std::clamp(t.curRow, 1, t.nRows);
+        while (!t.present(t.curRow, t.curChan) && t.curRow < s.view.viewLast && t.curRow < t.nRows) ++t.curRow;
+    }
+    return kRangesAndPicture;
+}
+
+}  // namespace
+
+void KeyTable::bindViewKeys() {
+    auto on = [this](const char* key, unsigned mods, Effects (*f)(State&)) {
+        bind(key, mods, [f](KeyContext& c) { return f(c.state); });
+    };
+    on("[", ModNone, [](State& s) { return redrawIf(leftEdgeOnCursor(s)); });
+    on("]", ModNone, [](State& s) { return redrawIf(rightEdgeOnCursor(s)); });
+    on("E", ModNone, [](State& s) { return redrawIf(centerOnCursor(s)); });
+    on("Numpad+", ModNone, [](State& s) { return redrawIf(zoomIn(s)); });
+    on("Numpad-", ModNone, [](State& s) { return redrawIf(zoomOut(s)); });
+    on("R", ModNone, showEverything);
+    on("7", ModNone, rangesOfVisibleRows);
+    on("8", ModNone, zoomToSelection);
+    on("N", ModNone, equalScales);
+    on("Numpad/", ModCtrl, [](State& s) { return redrawIf(invertCurrentChannel(s)); });
+    on("Numpad/", ModNone, [](State& s) { return redrawIf(toggleMag1(s)); });
+    on("Up", ModCtrl, [](State& s) { return changeChannel(s, true); });
+    on("Down", ModCtrl, [](State& s) { return changeChannel(s, false); });
+    struct Arrow {
+        const char* name;
+        Effects (*plain)(State&);
+    };
+    const Arrow arrows[] = {{"Left", cursorLeft},
+                            {"Right", cursorRight},
+                            {"Up", [](State& s) { return cursorHighest(s, true); }},
+                            {"Down", [](State& s) { return cursorHighest(s, false); }}};
+    for (const Arrow& a : arrows) {
+        for (bool shift : {false, true}) {
+            bind(a.name, ModAlt | (shift ? ModShift : 0u), [a, shift](KeyContext& c) {
+                // Without a selection the arrow acts as it does without Alt.
+                if (!c.state.mouse.selectionReady) return a.plain(c.state);
+                return moveSelectionEdge(c.state, a.name, shift);
+            });
+        }
+    }
+    bind("S", ModAlt, [](KeyContext& c) {
+        if (!c.state.mouse.selectionReady || !c.chooseLine) return kNothing;
+        const auto line = c.chooseLine();
+        if (!line) return kNothing;
+        return lineListEntry(c.state, *line, c.resultFolder);
+    });
 }
 
 Effects KeyTable::press(KeyContext& ctx, const KeyPress& k) const {
@@ -169,6 +292,7 @@ KeyTable::KeyTable() {
     on("Numpad7", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Peak, false); });
     on("Numpad3", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, true); });
     on("Numpad1", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, false); });
+    bindViewKeys();
     bind("Insert", ModNone, [](KeyContext& c) { return parabolicExtremum(c.state, c.rep, c.resultFolder); });
     bind("Esc", ModNone, [](KeyContext& c) {
         if (c.exitQuestion) c.exitQuestion();

@@ -64,6 +64,7 @@ private:
         KeyHandler handler;
     };
     const Binding* find(const KeyPress& k) const;
+    void bindViewKeys();
     std::vector<Binding> bindings_;
 };
 

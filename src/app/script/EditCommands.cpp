@@ -1,6 +1,8 @@
 // Batch commands of the data transforms.
 #include "app/script/ScriptRunner.h"
 #include "edit/KeyTable.h"
+#include "edit/Mouse.h"
+#include "io/NumberParse.h"
 #include "edit/Transforms.h"
 #include "io/Format.h"
 
@@ -69,13 +71,44 @@ void registerEditCommands(ScriptRunner& r) {
         const auto k = parseKeyName(name);
         if (!k) throw ScriptError("unknown key " + name);
         KeyContext ctx{x.state(), x.reporter(), {}, {}, ""};
+        // The line-list dialog answered by line="..." (no line: Cancel).
+        if (a.has("line")) {
+            const std::string line = a.get("line");
+            ctx.chooseLine = [line]() -> std::optional<std::string> { return line; };
+        }
         x.applyEffects(x.keys().press(ctx, *k));
     });
+    auto mouse = [](Effects (*f)(State&, int, int, MouseButtons)) {
+        return [f](ScriptRunner& x, const ScriptArgs& a) {
+            ensureDrawn(x);
+            auto px = [&](std::size_t i, const char* what) {
+                const auto v = parseInteger(a.word(i, what));
+                if (!v) throw ScriptError(std::string(what) + " must be a whole number of pixels");
+                return int(*v);
+            };
+            MouseButtons b;
+            b.ctrl = a.getFlag("ctrl", false);
+            b.alt = a.getFlag("alt", false);
+            b.left = a.getFlag("button", false);
+            x.applyEffects(f(x.state(), px(0, "X"), px(1, "Y"), b));
+        };
+    };
+    r.addCommand("click", mouse(mousePress));
+    r.addCommand("move", mouse(mouseMove));
+    r.addCommand("release", mouse(mouseRelease));
     r.addInfo([](ScriptRunner& x) {
         const State& s = x.state();
         x.infoLine("nCompleteRows", std::to_string(s.red.nCompleteRows));
         x.infoLine("linesforUnMarkchanel1", std::to_string(int(s.view.linesForUnmarked)));
         x.infoLine("spinMax", std::to_string(s.view.spinMax));
+        const MouseState& m = s.mouse;
+        x.infoLine("mouseX", std::to_string(m.mouseX));
+        x.infoLine("mouseY", std::to_string(m.mouseY));
+        x.infoLine("selectionReady", std::to_string(int(m.selectionReady)));
+        x.infoLine("selX1", fmtG21(m.selX1));
+        x.infoLine("selX2", fmtG21(m.selX2));
+        x.infoLine("selY1", fmtG21(m.selY1));
+        x.infoLine("selY2", fmtG21(m.selY2));
         const Table& t = s.table;
         const bool onCell = t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= kMaxChannels;
         x.infoLine("interpolated", onCell ? std::to_string(int(t.interpolated(t.curRow, t.curChan))) : "0");

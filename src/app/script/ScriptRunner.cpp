@@ -110,6 +110,7 @@ ScriptRunner::ScriptRunner(State& state, std::ostream& out, std::ostream& err)
     : state_(state), out_(out), err_(err), reporter_(out) {
     registerTableCommands(*this);
     registerEditCommands(*this);
+    registerViewEffects(*this);
 }
 
 void ScriptRunner::printInfo() {

@@ -95,6 +95,8 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 // The commands of each subsystem.
 void registerTableCommands(ScriptRunner& r);
 void registerEditCommands(ScriptRunner& r);
+void registerViewEffects(ScriptRunner& r);
+void ensureDrawn(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);

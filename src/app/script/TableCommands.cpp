@@ -158,15 +158,17 @@ void initialiseState(State& s) {
 void registerTableCommands(ScriptRunner& r) {
     r.addCommand("open", [](ScriptRunner& x, const ScriptArgs& a) {
         needFiles(a);
-        openCommand(x.state(), x.reporter(), a.words);
+        if (openCommand(x.state(), x.reporter(), a.words)) x.applyEffects(kRangesAndPicture);
     });
-    r.addCommand("reload", [](ScriptRunner& x, const ScriptArgs&) { reloadCommand(x.state(), x.reporter()); });
+    r.addCommand("reload", [](ScriptRunner& x, const ScriptArgs&) {
+        if (reloadCommand(x.state(), x.reporter())) x.applyEffects(kRangesAndPicture);
+    });
     r.addCommand("add-data", [](ScriptRunner& x, const ScriptArgs& a) {
         needFiles(a);
-        addDataCommand(x.state(), x.reporter(), a.words);
+        if (addDataCommand(x.state(), x.reporter(), a.words)) x.applyEffects(kRangesAndPicture);
     });
     r.addCommand("add-channel", [](ScriptRunner& x, const ScriptArgs& a) {
-        addChannelCommand(x.state(), x.reporter(), a.word(0, "file name"));
+        if (addChannelCommand(x.state(), x.reporter(), a.word(0, "file name"))) x.applyEffects(kRangesAndPicture);
     });
     r.addCommand("save", [](ScriptRunner& x, const ScriptArgs& a) {
         saveDataAs(x.state(), x.reporter(), a.word(0, "file name"));
@@ -200,6 +202,7 @@ void registerTableCommands(ScriptRunner& r) {
         auto n = parseInteger(a.word(0, "channel count"));
         if (!n) throw ScriptError("channel count must be a whole number");
         setChannels(x.state(), *n);
+        x.applyEffects(kRangesAndPicture);
     });
     r.addCommand("info", [](ScriptRunner& x, const ScriptArgs&) { x.printInfo(); });
     r.addCommand("dump", dump);
