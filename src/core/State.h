@@ -20,6 +20,7 @@ struct MenuState {
     bool errorbar1Enabled = false;
     bool errorbar1 = false;
     std::string redSetCompCaption = "&Set Comparison";
+    bool phase02 = false;  // "Phase 0..2"
 };
 
 // Writer state of the data-file writer.
@@ -35,12 +36,15 @@ struct WriterState {
 struct State {
     Table table;
     ViewState view;
-    FitParams fit;
+    FitModel fit;  // the fit model: settings numbers and dialog options
+    FitResult fitResult;
     LightElements le;
     PeriodogramParams pg;
     ReductionState red;
     MenuState menu;
     WriterState writer;
+
+    bool workChanged = false;  // the exit prompt offers to save
 
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's

@@ -109,6 +109,16 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 ScriptRunner::ScriptRunner(State& state, std::ostream& out, std::ostream& err)
     : state_(state), out_(out), err_(err), reporter_(out) {
     registerTableCommands(*this);
+    registerFitCommands(*this);
+    addCommand("key", [](ScriptRunner& x, const ScriptArgs& a) {
+        std::string k = a.word(0, "key");
+        if (k.size() == 1 && k[0] >= 'a' && k[0] <= 'z') k[0] = char(k[0] - 'a' + 'A');
+        auto it = x.keys_.find(k);
+        if (it == x.keys_.end()) throw ScriptError("key " + k + " has no command");
+        ScriptArgs rest = a;
+        rest.words.erase(rest.words.begin());
+        it->second(x, rest);
+    });
 }
 
 void ScriptRunner::printInfo() {

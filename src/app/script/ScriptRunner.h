@@ -60,6 +60,8 @@ public:
 
     void addCommand(const std::string& name, ScriptCommand cmd) { commands_[name] = std::move(cmd); }
     void addInfo(InfoProvider p) { info_.push_back(std::move(p)); }
+    // A hot key for the `key` command ("key P"); single letters are upper case.
+    void addKey(const std::string& key, ScriptCommand cmd) { keys_[key] = std::move(cmd); }
 
     State& state() { return state_; }
     Reporter& reporter() { return reporter_; }
@@ -75,6 +77,7 @@ private:
     ScriptReporter reporter_;
     std::map<std::string, ScriptCommand> commands_;
     std::vector<InfoProvider> info_;
+    std::map<std::string, ScriptCommand> keys_;
 };
 
 // Splits one script into commands: (line number, words).
@@ -82,6 +85,7 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 
 // The commands of each subsystem.
 void registerTableCommands(ScriptRunner& r);
+void registerFitCommands(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);
