@@ -1,5 +1,7 @@
 #include "fit/LeastSquares.h"
 
+#include "fit/Trig.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -38,10 +40,10 @@ void fitBasis(const FitModel& model, Extended tMean, Extended t, Extended* X) {
         for (int j = 1; j <= periods[pi].degree; ++j) {
             if (model.fitSymmetric) {
                 // Period 1 keeps the time itself so that j*w1*t = j*2*pi*phase.
-                X[k++] = std::cos(Extended(j) * omega * (pi == 0 ? t : dt));
+                X[k++] = cosExtended(Extended(j) * omega * (pi == 0 ? t : dt));
             } else {
                 Extended sn, cs;
-                sincosl(Extended(j) * omega * dt, &sn, &cs);
+                sinCosExtended(Extended(j) * omega * dt, &sn, &cs);
                 X[k++] = sn;
                 X[k++] = cs;
             }
