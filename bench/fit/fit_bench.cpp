@@ -16,7 +16,8 @@ int main() {
     for (int r = 1; r <= kRows; ++r) {
         const Extended time = 2459000 + r * 1e-4L;
         t.obs(r, kTimeCol) = time;
-        t.obs(r, 1) = 12 + 0.01L * (time - 2459050) + 0.3L * std::sin(kTwoPi * time / 0.37L) + 1e-3L * Extended((r * 7919LL) % 101 - 50);
+        t.obs(r, 1) = 12 + 0.01L * (time - 2459050) + 0.3L * std::sin(kTwoPi * time / 0.37L) +
+                      1e-3L * Extended((r * 7919LL) % 101 - 50);
         t.present(r, 1) = 1;
         t.noteRowUsed(r);
     }
@@ -33,14 +34,16 @@ int main() {
     for (int rep = 0; rep < 3; ++rep) {
         const auto t0 = std::chrono::steady_clock::now();
         const PolynomOutcome o = polynom(*s);
-        const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double secs =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         if (o.fitted != 1) {
             std::printf("fit rejected\n");
             return 1;
         }
         best = secs < best ? secs : best;
     }
-    std::printf("polynom: %d rows, m = %d: %.3f s (best of 3)\n", kRows, s->fitResult.nParams, best);
+    std::printf("polynom: %d rows, m = %d: %.3f s (best of 3)\n", kRows, s->fitResult.nParams,
+                best);
     std::printf("sigma0 = %.6Lf, C1 = %.6Lf\n", s->fitResult.fitSigma0, s->fitResult.fitCoef[1][1]);
     return 0;
 }

@@ -14,7 +14,9 @@ void runFit(State& s, Reporter& rep) {
     if (!why.empty()) rep.status(why);
 }
 
-bool dataOpen(const State& s) { return s.table.fileList.has_value() && s.table.nRows > 0; }
+bool dataOpen(const State& s) {
+    return s.table.fileList.has_value() && s.table.nRows > 0;
+}
 
 }  // namespace
 
@@ -82,9 +84,13 @@ bool subtractTerms(State& s, int kFirst, int kLast) {
 
 }  // namespace
 
-bool detrendCommand(State& s) { return subtractTerms(s, 1, fitParamCount(s.fit)); }
+bool detrendCommand(State& s) {
+    return subtractTerms(s, 1, fitParamCount(s.fit));
+}
 
-bool detrendPolyCommand(State& s) { return subtractTerms(s, 2, s.fit.polyDeg + 1); }
+bool detrendPolyCommand(State& s) {
+    return subtractTerms(s, 2, s.fit.polyDeg + 1);
+}
 
 int addColorsApproxCommand(State& s, Reporter& rep) {
     Table& t = s.table;
@@ -99,7 +105,8 @@ int addColorsApproxCommand(State& s, Reporter& rep) {
     if (o.fitted < n) {
         // A difference with a channel that kept older coefficients would be wrong.
         rep.status(o.fitted == 0 ? polynomStatusText(o)
-                                 : "Colors not added: " + std::to_string(n - o.fitted) + " channel(s) could not be fitted");
+                                 : "Colors not added: " + std::to_string(n - o.fitted) +
+                                       " channel(s) could not be fitted");
     } else {
         const int mp = fitParamCount(m);
         Extended X[kMaxFitParams + 1], Y[kMaxFitParams + 1];
@@ -112,7 +119,9 @@ int addColorsApproxCommand(State& s, Reporter& rep) {
                 if (sameOrigin) {
                     fitBasis(m, r.chanTMean[std::size_t(j)], time, X);
                     for (int k = 1; k <= mp; ++k)
-                        v += (r.fitCoef[std::size_t(k)][std::size_t(j - 1)] - r.fitCoef[std::size_t(k)][std::size_t(j)]) * X[k];
+                        v += (r.fitCoef[std::size_t(k)][std::size_t(j - 1)] -
+                              r.fitCoef[std::size_t(k)][std::size_t(j)]) *
+                             X[k];
                 } else {
                     v = fittedValue(s, j - 1, time, X) - fittedValue(s, j, time, Y);
                 }
@@ -129,6 +138,8 @@ int addColorsApproxCommand(State& s, Reporter& rep) {
     return added;
 }
 
-void togglePhase0515(State& s) { s.fit.saveapproximation05151 = !s.fit.saveapproximation05151; }
+void togglePhase0515(State& s) {
+    s.fit.saveapproximation05151 = !s.fit.saveapproximation05151;
+}
 
 }  // namespace zyt

@@ -12,8 +12,12 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-std::string F(Extended x, int w, int d) { return fmtF(x, w, d); }
-std::string I(long long v) { return fmtI(v); }
+std::string F(Extended x, int w, int d) {
+    return fmtF(x, w, d);
+}
+std::string I(long long v) {
+    return fmtI(v);
+}
 
 struct PeriodTerm {
     Extended omega;
@@ -40,11 +44,12 @@ std::string harmonicLine(const FitResult& r, Extended tMean, Extended omega, int
         psi += 0.5L;
     const Extended tMin = kTwoPi * psi / omega / j + tMean;
     const Extended amp = std::sqrt(s * s + c * c);
-    const Extended sT = s0 * std::sqrt(c * c * a11 - 2 * s * c * a12 + s * s * a22) / (amp * amp) / omega / j;
+    const Extended sT =
+        s0 * std::sqrt(c * c * a11 - 2 * s * c * a12 + s * s * a22) / (amp * amp) / omega / j;
     const Extended sA = s0 * std::sqrt(s * s * a11 + 2 * s * c * a12 + c * c * a22) / amp;
-    return "T_Maxm=" + F(tMax, 11, 5) + "  T_minm=" + F(tMin, 11, 5) + " +- " + F(sT, 7, 5) + "  Ampl=" +
-           F(amp, 7, 5) + " +- " + F(sA, 7, 5) + " rr/rs=" + F(amp / sA, 4, 2) + " Period=" +
-           F(kTwoPi / omega, 15, 10) + " j=" + I(j);
+    return "T_Maxm=" + F(tMax, 11, 5) + "  T_minm=" + F(tMin, 11, 5) + " +- " + F(sT, 7, 5) +
+           "  Ampl=" + F(amp, 7, 5) + " +- " + F(sA, 7, 5) + " rr/rs=" + F(amp / sA, 4, 2) +
+           " Period=" + F(kTwoPi / omega, 15, 10) + " j=" + I(j);
 }
 
 }  // namespace
@@ -67,7 +72,8 @@ std::string koefInfoText(State& s) {
         l += k == 1 ? std::string(16, ' ') : " * (t-T_mean)^" + I(k - 1) + " ";
         line(l + " " + F(C(k) / SC(k), 23, 3));
     }
-    const PeriodTerm periods[3] = {{M.fitOmega1, M.trigDeg1}, {M.fitOmega2, M.trigDeg2}, {M.fitOmega3, M.trigDeg3}};
+    const PeriodTerm periods[3] = {
+        {M.fitOmega1, M.trigDeg1}, {M.fitOmega2, M.trigDeg2}, {M.fitOmega3, M.trigDeg3}};
     int k = p + 2;
     for (int pi = 0; pi < 3; ++pi) {
         const Extended omega = periods[pi].omega;
@@ -83,8 +89,8 @@ std::string koefInfoText(State& s) {
                 continue;
             }
             const int sigDecimals = pi == 0 ? 6 : 9;
-            std::string sn = F(C(k), 12, 9) + " (+/-" + F(SC(k), 11, sigDecimals) + ") * sin(" + arg +
-                             F(C(k) / SC(k), 10, 3);
+            std::string sn = F(C(k), 12, 9) + " (+/-" + F(SC(k), 11, sigDecimals) + ") * sin(" +
+                             arg + F(C(k) / SC(k), 10, 3);
             if (pi == 0) {
                 const Extended akk = R.normMat[1][std::size_t(k)][std::size_t(k)];
                 sn += F(R.fitSigma0 * std::sqrt(akk), 11, 6);
@@ -103,13 +109,15 @@ std::string koefInfoText(State& s) {
             for (int j = 1; j <= periods[pi].degree; ++j, kk += 2)
                 line(harmonicLine(R, tMean, periods[pi].omega, j, kk));
     }
-    line("number of data points  nse=" + I(R.fitNHalf) + "   ns=" + I(s.table.nRows) + "   ns2=" + I(R.fitNUsed));
+    line("number of data points  nse=" + I(R.fitNHalf) + "   ns=" + I(s.table.nRows) +
+         "   ns2=" + I(R.fitNUsed));
     const int j1 = M.fitSymmetric ? lines : fitParamCountFull(M);
     line("number of parameters j1=" + I(j1));
     line("unit weight error   sigma_0=" + F(R.fitSigma0, 10, 9));
     line("r.m.s. deviations of data from the fit  sigma_0w=" + F(R.fitSigma0w, 10, 9));
     line("r.m.s. accuracy  sigma_0weight=" + F(R.fitSigmaW, 10, 9));
-    line("weighted r.m.s. accuracy of the fit at arguments of signal  sigma[x_c]=" + F(R.fitSigmaXc, 10, 9));
+    line("weighted r.m.s. accuracy of the fit at arguments of signal  sigma[x_c]=" +
+         F(R.fitSigmaXc, 10, 9));
     if (M.fitUseSigma)
         line("Chi^2[" + I(R.fitNHalf - j1) + "]=" + F(R.fitSumSq, 10, 9));
     else
@@ -139,7 +147,9 @@ ApproxGrid approximationGrid(const State& s) {
 
 namespace {
 
-int channelsOfFit(const State& s) { return s.fit.fitAllChannels ? std::min(s.table.nChan, kMaxFitSlots) : 1; }
+int channelsOfFit(const State& s) {
+    return s.fit.fitAllChannels ? std::min(s.table.nChan, kMaxFitSlots) : 1;
+}
 
 // v, v+s, v-s, v+2s, v-2s in F(14,7).
 void appendBand(std::string& out, Extended v, Extended sg) {

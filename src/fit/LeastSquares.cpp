@@ -1,9 +1,9 @@
 #include "fit/LeastSquares.h"
 
-#include "fit/Trig.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "fit/Trig.h"
 
 namespace zyt {
 namespace {
@@ -19,7 +19,9 @@ struct Period {
 
 }  // namespace
 
-int fitParamCountFull(const FitParams& p) { return p.polyDeg + 1 + 2 * (p.trigDeg1 + p.trigDeg2 + p.trigDeg3); }
+int fitParamCountFull(const FitParams& p) {
+    return p.polyDeg + 1 + 2 * (p.trigDeg1 + p.trigDeg2 + p.trigDeg3);
+}
 
 int fitParamCount(const FitModel& m) {
     if (m.fitSymmetric) return m.polyDeg + 1 + m.trigDeg1 + m.trigDeg2 + m.trigDeg3;
@@ -51,7 +53,9 @@ void fitBasis(const FitModel& model, Extended tMean, Extended t, Extended* X) {
     }
 }
 
-void fitBasis(State& s, Extended t) { fitBasis(s.fit, s.fitResult.tMean, t, s.fitResult.fitX.data()); }
+void fitBasis(State& s, Extended t) {
+    fitBasis(s.fit, s.fitResult.tMean, t, s.fitResult.fitX.data());
+}
 
 Extended invertNormalMatrix(FitResult::Mat& a, int m) {
     int ik[kMaxFitParams + 1] = {};
@@ -269,7 +273,8 @@ std::string polynomStatusText(const PolynomOutcome& o) {
     if (!o.ran || o.fitted > 0) return "";
     if (o.dependent > 0 && o.tooFewPoints > 0)
         return "No channel fitted: too few points or dependent parameters";
-    if (o.dependent > 0) return "No channel fitted: the parameters are dependent (singular normal matrix)";
+    if (o.dependent > 0)
+        return "No channel fitted: the parameters are dependent (singular normal matrix)";
     return "No channel fitted: too few points for the number of parameters";
 }
 

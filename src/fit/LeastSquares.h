@@ -36,10 +36,10 @@ Extended invertNormalMatrix(FitResult::Mat& a, int m);
 
 // What one run of polynom did, for the status line of the commands.
 struct PolynomOutcome {
-    int fitted = 0;       // channels whose results were replaced
+    int fitted = 0;        // channels whose results were replaced
     int tooFewPoints = 0;  // rejected: n <= m, or every weight zero
-    int dependent = 0;    // rejected: singular or nearly singular matrix
-    bool ran = false;     // fitOn was set
+    int dependent = 0;     // rejected: singular or nearly singular matrix
+    bool ran = false;      // fitOn was set
 };
 
 // Fits channel 1, or channels 1..nChan with fitAllChannels, and fills

@@ -10,17 +10,26 @@
 namespace zyt {
 namespace {
 
-std::string key(const std::string& edit) { return "TForm23." + edit; }
+std::string key(const std::string& edit) {
+    return "TForm23." + edit;
+}
 
 bool& box(FitModel& m, int b) {
     switch (b) {
-        case 1: return m.fitSymmetric;
-        case 2: return m.fitAutoMean;
-        case 3: return m.fitDoublePhase;
-        case 4: return m.fitRoundMean;
-        case 5: return m.fitUseSigma;
-        case 6: return m.fitAllChannels;
-        default: return m.fitVisibleOnly;
+        case 1:
+            return m.fitSymmetric;
+        case 2:
+            return m.fitAutoMean;
+        case 3:
+            return m.fitDoublePhase;
+        case 4:
+            return m.fitRoundMean;
+        case 5:
+            return m.fitUseSigma;
+        case 6:
+            return m.fitAllChannels;
+        default:
+            return m.fitVisibleOnly;
     }
 }
 
@@ -39,9 +48,13 @@ std::string PolynomialDialog::field(const std::string& edit) const {
     return it == s_.fields.end() ? defaultText(edit) : it->second;
 }
 
-void PolynomialDialog::setField(const std::string& edit, const std::string& text) { s_.fields[key(edit)] = text; }
+void PolynomialDialog::setField(const std::string& edit, const std::string& text) {
+    s_.fields[key(edit)] = text;
+}
 
-bool PolynomialDialog::checked(int b) const { return box(s_.fit, b); }
+bool PolynomialDialog::checked(int b) const {
+    return box(s_.fit, b);
+}
 
 void PolynomialDialog::setChecked(int b, bool on) {
     if (b == 5 && !enabled(5)) return;  // a disabled box cannot be clicked
@@ -85,7 +98,8 @@ std::string PolynomialDialog::ok() {
     if (!deg) return "degree of the polynomial \"" + field("Edit1") + "\" is not a whole number";
     for (int c = 0; c < 3; ++c) {
         if (!period[c])
-            return "period " + std::to_string(c + 1) + " \"" + field(periodField(c + 1)) + "\" is not a number";
+            return "period " + std::to_string(c + 1) + " \"" + field(periodField(c + 1)) +
+                   "\" is not a number";
         if (!tdeg[c])
             return "degree of period " + std::to_string(c + 1) + " \"" + field(degreeField(c + 1)) +
                    "\" is not a whole number";

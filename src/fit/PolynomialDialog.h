@@ -14,7 +14,7 @@
 namespace zyt {
 
 class PolynomialDialog {
-public:
+  public:
     explicit PolynomialDialog(State& s) : s_(s) {}
 
     static constexpr const char* kCaption = "Zyt: Polynomial";
@@ -50,7 +50,7 @@ public:
     // that does not convert; the caption shows the parameter limit).
     std::string ok();
 
-private:
+  private:
     State& s_;
 };
 

@@ -31,21 +31,47 @@ inline void sinCosExtended(Extended x, Extended* s, Extended* c) {
     const Extended r = ((x - k * kC1) - k * kC2) - k * kC3;
     const Extended z = r * r;
     // 1/n! as Extended constants.
-    constexpr Extended f3 = 1.0L / 6, f5 = f3 / 20, f7 = f5 / 42, f9 = f7 / 72, f11 = f9 / 110, f13 = f11 / 156,
-                       f15 = f13 / 210, f17 = f15 / 272, f19 = f17 / 342, f21 = f19 / 420;
-    constexpr Extended f2 = 0.5L, f4 = f2 / 12, f6 = f4 / 30, f8 = f6 / 56, f10 = f8 / 90, f12 = f10 / 132,
-                       f14 = f12 / 182, f16 = f14 / 240, f18 = f16 / 306, f20 = f18 / 380, f22 = f20 / 462;
+    constexpr Extended f3 = 1.0L / 6, f5 = f3 / 20, f7 = f5 / 42, f9 = f7 / 72, f11 = f9 / 110,
+                       f13 = f11 / 156, f15 = f13 / 210, f17 = f15 / 272, f19 = f17 / 342,
+                       f21 = f19 / 420;
+    constexpr Extended f2 = 0.5L, f4 = f2 / 12, f6 = f4 / 30, f8 = f6 / 56, f10 = f8 / 90,
+                       f12 = f10 / 132, f14 = f12 / 182, f16 = f14 / 240, f18 = f16 / 306,
+                       f20 = f18 / 380, f22 = f20 / 462;
     const Extended sr =
-        r + r * z *
-                (-f3 + z * (f5 + z * (-f7 + z * (f9 + z * (-f11 + z * (f13 + z * (-f15 + z * (f17 + z * (-f19 + z * f21)))))))));
+        r +
+        r * z *
+            (-f3 +
+             z * (f5 +
+                  z * (-f7 + z * (f9 + z * (-f11 +
+                                            z * (f13 + z * (-f15 +
+                                                            z * (f17 + z * (-f19 + z * f21)))))))));
     const Extended cr =
-        1 + z * (-f2 + z * (f4 + z * (-f6 + z * (f8 + z * (-f10 + z * (f12 + z * (-f14 + z * (f16 + z * (-f18 + z * (f20 - z * f22))))))))));
+        1 +
+        z * (-f2 +
+             z * (f4 +
+                  z * (-f6 +
+                       z * (f8 + z * (-f10 +
+                                      z * (f12 +
+                                           z * (-f14 +
+                                                z * (f16 + z * (-f18 + z * (f20 - z * f22))))))))));
     const long q = long(k) & 3;
     switch (q) {
-        case 0: *s = sr; *c = cr; break;
-        case 1: *s = cr; *c = -sr; break;
-        case 2: *s = -sr; *c = -cr; break;
-        default: *s = -cr; *c = sr; break;
+        case 0:
+            *s = sr;
+            *c = cr;
+            break;
+        case 1:
+            *s = cr;
+            *c = -sr;
+            break;
+        case 2:
+            *s = -sr;
+            *c = -cr;
+            break;
+        default:
+            *s = -cr;
+            *c = sr;
+            break;
     }
 }
 

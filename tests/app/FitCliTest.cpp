@@ -31,19 +31,23 @@ struct FitRun {
         out = o.str();
         err = e.str();
     }
-    bool has(const std::string& line) const { return out.find("\n" + line + "\n") != std::string::npos; }
+    bool has(const std::string& line) const {
+        return out.find("\n" + line + "\n") != std::string::npos;
+    }
 };
 
 std::string lineData() {
     std::string text;
-    for (int i = 0; i < 10; ++i) text += std::to_string(i) + " " + std::to_string(3 + 0.5 * i) + "\n";
+    for (int i = 0; i < 10; ++i)
+        text += std::to_string(i) + " " + std::to_string(3 + 0.5 * i) + "\n";
     return text;
 }
 
 TEST(FitCli, FitInfoReportsAndKeys) {
     FitRun f;
     const std::string data = f.dir.write("line.dat", lineData());
-    f.run("open " + data + "\nfit degree=1 trig1=0 automean=0\ninfo\ncoefficients\nsave-approximation\n"
+    f.run("open " + data +
+          "\nfit degree=1 trig1=0 automean=0\ninfo\ncoefficients\nsave-approximation\n"
           "save-original-approximation\nkey P\ninfo\ncoefficients\nkey p\nkey K");
     ASSERT_EQ(f.code, 0) << f.err;
     EXPECT_TRUE(f.has("fitOn=1")) << f.out;
@@ -57,9 +61,11 @@ TEST(FitCli, FitInfoReportsAndKeys) {
     EXPECT_NE(f.out.find("message: The polynomial was not calculated "), std::string::npos);
     const std::string koef = readFile(f.dir.file("koef.info"));
     EXPECT_EQ(koef.rfind("      C           sigma C", 0), 0u);
-    EXPECT_NE(koef.find("\r\nnumber of data points  nse=10   ns=10   ns2=10\r\n"), std::string::npos);
+    EXPECT_NE(koef.find("\r\nnumber of data points  nse=10   ns=10   ns2=10\r\n"),
+              std::string::npos);
     const std::string aproxy = readFile(f.dir.file("aproxy.dat"));
-    EXPECT_EQ(aproxy.substr(0, 28), "       0.00000     3.0000000") << aproxy;  // layout B, the last written
+    EXPECT_EQ(aproxy.substr(0, 28), "       0.00000     3.0000000")
+        << aproxy;  // layout B, the last written
     // The settings beside the data got the ten lines of the dialog.
     EXPECT_NE(readFile(f.dir.file("zyt.ini")).find("\r\n1\r\n"), std::string::npos);
 }
@@ -90,14 +96,19 @@ TEST(FitCli, PolynomialToggleDetrendAndColors) {
     FitRun f;
     std::string text;
     for (int i = 0; i < 6; ++i)
-        text += std::to_string(i) + " " + std::to_string(1 + i) + " " + std::to_string(10 - 2 * i) + "\n";
+        text += std::to_string(i) + " " + std::to_string(1 + i) + " " + std::to_string(10 - 2 * i) +
+                "\n";
     const std::string data = f.dir.write("two.dat", text);
     // The dialog's defaults put one harmonic of period 1 on integer times:
     // sin(2*pi*t) is 0 at every point, so the parameters are dependent.
-    f.run("open " + data + "\nchannels 2\nphase-0515 on\npolynomial\ninfo\npolynomial\n"
-          "fit degree=1 trig1=0\napproximation\nadd-colors-approx\ninfo\nfit degree=1 trig1=0\ndetrend\ndump");
+    f.run("open " + data +
+          "\nchannels 2\nphase-0515 on\npolynomial\ninfo\npolynomial\n"
+          "fit degree=1 trig1=0\napproximation\nadd-colors-approx\ninfo\nfit degree=1 "
+          "trig1=0\ndetrend\ndump");
     ASSERT_EQ(f.code, 0) << f.err;
-    EXPECT_TRUE(f.has("status=No channel fitted: the parameters are dependent (singular normal matrix)")) << f.out;
+    EXPECT_TRUE(
+        f.has("status=No channel fitted: the parameters are dependent (singular normal matrix)"))
+        << f.out;
     EXPECT_TRUE(f.has("saveapproximation05151=1"));
     EXPECT_TRUE(f.has("nChan=3")) << f.out;  // the colour channel fit(1) - fit(2)
     EXPECT_TRUE(f.has("fitAllChannels=0"));

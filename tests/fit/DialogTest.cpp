@@ -23,9 +23,9 @@ TEST(PolynomialDialog, DefaultsActivationAndLabels) {
     auto s = std::make_unique<State>();
     PolynomialDialog d(*s);
     EXPECT_EQ(d.caption(), "Zyt: Polynomial");
-    const std::pair<const char*, const char*> defaults[] = {{"Edit1", "0"}, {"Edit3", "1"}, {"Edit4", "3"},
-                                                             {"Edit5", "7"}, {"Edit6", "1"}, {"Edit7", "0"},
-                                                             {"Edit8", "0"}};
+    const std::pair<const char*, const char*> defaults[] = {
+        {"Edit1", "0"}, {"Edit3", "1"}, {"Edit4", "3"}, {"Edit5", "7"},
+        {"Edit6", "1"}, {"Edit7", "0"}, {"Edit8", "0"}};
     for (const auto& [edit, text] : defaults) EXPECT_EQ(d.field(edit), text) << edit;
     EXPECT_TRUE(d.checked(2));
     EXPECT_FALSE(d.checked(1));
@@ -90,7 +90,8 @@ TEST(PolynomialDialog, RefusalsLeaveTheModel) {
         const char* edit;
         const char* text;
     };
-    const Case bad[] = {{"Edit1", "x"}, {"Edit1", "1.5"}, {"Edit3", "1..2"}, {"Edit8", ""}, {"Edit6", "-1"}};
+    const Case bad[] = {
+        {"Edit1", "x"}, {"Edit1", "1.5"}, {"Edit3", "1..2"}, {"Edit8", ""}, {"Edit6", "-1"}};
     for (const Case& c : bad) {
         const std::string before = d.field(c.edit);
         d.setField(c.edit, c.text);

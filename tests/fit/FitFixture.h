@@ -38,7 +38,8 @@ inline void setPeriod(FitModel& m, int which, Extended period, int degree) {
 
 // Solves a x = b by Gaussian elimination with partial pivoting (row-major,
 // 0-based, n x n). The test's own solver, written apart from the engine.
-inline std::vector<long double> solve(std::vector<std::vector<long double>> a, std::vector<long double> b) {
+inline std::vector<long double> solve(std::vector<std::vector<long double>> a,
+                                      std::vector<long double> b) {
     const std::size_t n = b.size();
     for (std::size_t col = 0; col < n; ++col) {
         std::size_t piv = col;

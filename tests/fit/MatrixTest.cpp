@@ -23,10 +23,10 @@ TEST(InvertNormalMatrix, InverseAndSignedDeterminant) {
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> u(-3, 3);
     const std::vector<Dense> fixed = {
-        {{0, 1}, {1, 0}},                    // one interchange: det -1
-        {{1, 2}, {3, 4}},                    // det -2
-        {{2, 0, 0}, {0, 0, 3}, {0, 5, 0}},   // det -30
-        {{4, 1, 2}, {1, 5, 3}, {2, 3, 6}},   // symmetric positive definite
+        {{0, 1}, {1, 0}},                   // one interchange: det -1
+        {{1, 2}, {3, 4}},                   // det -2
+        {{2, 0, 0}, {0, 0, 3}, {0, 5, 0}},  // det -30
+        {{4, 1, 2}, {1, 5, 3}, {2, 3, 6}},  // symmetric positive definite
     };
     std::vector<Dense> cases = fixed;
     for (int n : {5, 7, 12, 20}) {
@@ -44,8 +44,11 @@ TEST(InvertNormalMatrix, InverseAndSignedDeterminant) {
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j) {
                 long double sum = 0;
-                for (int k = 0; k < n; ++k) sum += d[std::size_t(i)][std::size_t(k)] * a[std::size_t(k + 1)][std::size_t(j + 1)];
-                EXPECT_NEAR(double(sum), i == j ? 1.0 : 0.0, 1e-13) << "order " << n << " at " << i << "," << j;
+                for (int k = 0; k < n; ++k)
+                    sum += d[std::size_t(i)][std::size_t(k)] *
+                           a[std::size_t(k + 1)][std::size_t(j + 1)];
+                EXPECT_NEAR(double(sum), i == j ? 1.0 : 0.0, 1e-13)
+                    << "order " << n << " at " << i << "," << j;
             }
     }
 }

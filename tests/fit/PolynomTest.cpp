@@ -11,7 +11,9 @@ namespace {
 using test::setPeriod;
 using test::tableOf;
 
-Extended coef(const State& s, int k, int ch = 1) { return s.fitResult.fitCoef[std::size_t(k)][std::size_t(ch)]; }
+Extended coef(const State& s, int k, int ch = 1) {
+    return s.fitResult.fitCoef[std::size_t(k)][std::size_t(ch)];
+}
 
 TEST(Polynom, StraightLineWithAndWithoutMeanTime) {
     std::vector<std::vector<Extended>> rows;
@@ -57,7 +59,8 @@ TEST(Polynom, PureSinusoidRecoversItsCoefficients) {
     std::vector<std::vector<Extended>> rows;
     for (Extended x : times) {
         const Extended d = x - mean;
-        rows.push_back({x, 10 + 0.3L * std::sin(w * d) - 0.1L * std::cos(w * d) + 0.2L * std::cos(2 * w * d)});
+        rows.push_back(
+            {x, 10 + 0.3L * std::sin(w * d) - 0.1L * std::cos(w * d) + 0.2L * std::cos(2 * w * d)});
     }
     auto s = tableOf(rows);
     setPeriod(s->fit, 1, P, 2);
@@ -125,7 +128,8 @@ TEST(Polynom, AgreesWithAnIndependentSolver) {
         const auto x = basis(row[0]);
         for (int i = 0; i < 5; ++i) {
             b[std::size_t(i)] += x[std::size_t(i)] * row[1];
-            for (int j = 0; j < 5; ++j) a[std::size_t(i)][std::size_t(j)] += x[std::size_t(i)] * x[std::size_t(j)];
+            for (int j = 0; j < 5; ++j)
+                a[std::size_t(i)][std::size_t(j)] += x[std::size_t(i)] * x[std::size_t(j)];
         }
     }
     const auto c = test::solve(a, b);
@@ -138,11 +142,14 @@ TEST(Polynom, AgreesWithAnIndependentSolver) {
     }
     const long double s0 = std::sqrt(S / (80 - 5));
     for (int k = 0; k < 5; ++k) {
-        EXPECT_NEAR(double(coef(*s, k + 1) - c[std::size_t(k)]), 0, 1e-12 * (1 + std::fabs(double(c[std::size_t(k)]))));
+        EXPECT_NEAR(double(coef(*s, k + 1) - c[std::size_t(k)]), 0,
+                    1e-12 * (1 + std::fabs(double(c[std::size_t(k)]))));
         std::vector<long double> e(5, 0);
         e[std::size_t(k)] = 1;
         const long double var = test::solve(a, e)[std::size_t(k)];
-        EXPECT_NEAR(double(s->fitResult.fitCoefSigma[std::size_t(k + 1)][1] / (s0 * std::sqrt(var))), 1, 1e-10);
+        EXPECT_NEAR(
+            double(s->fitResult.fitCoefSigma[std::size_t(k + 1)][1] / (s0 * std::sqrt(var))), 1,
+            1e-10);
     }
     EXPECT_NEAR(double(s->fitResult.fitSumSq / S), 1, 1e-10);
     EXPECT_NEAR(double(s->fitResult.fitSigma0 / s0), 1, 1e-10);
@@ -172,7 +179,8 @@ TEST(Polynom, IndependentPointsOfADoubledTable) {
     };
     for (const Case& c : cases) {
         std::vector<std::vector<Extended>> rows;
-        for (std::size_t i = 0; i < c.values.size(); ++i) rows.push_back({Extended(i) * 0.1L, c.values[i]});
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+            rows.push_back({Extended(i) * 0.1L, c.values[i]});
         auto s = tableOf(rows);
         s->fitResult.fitOn = true;
         ASSERT_EQ(polynom(*s).fitted, 1);
@@ -207,7 +215,8 @@ TEST(Polynom, SymmetricModeUsesTimeNotTimeMinusMean) {
     EXPECT_GT(symShifted->fitResult.fitSigma0, 0.1L);
 
     auto plain = make(0, false), plainShifted = make(P / 4, false);
-    for (int k = 1; k <= 3; ++k) EXPECT_NEAR(double(coef(*plain, k) - coef(*plainShifted, k)), 0, 1e-13);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_NEAR(double(coef(*plain, k) - coef(*plainShifted, k)), 0, 1e-13);
 }
 
 // Dependent parameters (the same period twice) and too few points are
@@ -255,7 +264,8 @@ TEST(Polynom, RejectionKeepsTheEarlierResults) {
 // channel's; visible rows only limits the range.
 TEST(Polynom, AllChannelsAndVisibleRows) {
     std::vector<std::vector<Extended>> rows;
-    for (int i = 0; i < 10; ++i) rows.push_back({Extended(i), 1 + 2.0L * i, 5 - 1.0L * i + (i == 9 ? 100 : 0)});
+    for (int i = 0; i < 10; ++i)
+        rows.push_back({Extended(i), 1 + 2.0L * i, 5 - 1.0L * i + (i == 9 ? 100 : 0)});
     auto s = tableOf(rows);
     s->fit.polyDeg = 1;
     s->fit.fitAutoMean = false;

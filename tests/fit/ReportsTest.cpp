@@ -22,7 +22,8 @@ std::unique_ptr<State> koefFixture() {
     std::vector<std::vector<Extended>> rows;
     for (int i = 0; i < 4; ++i) {
         const Extended d = i - 1.5L;
-        rows.push_back({Extended(i), 10 + 0.3L * std::sin(w * d) + 0.4L * std::cos(w * d) + (i % 2 ? -0.01L : 0.01L)});
+        rows.push_back({Extended(i), 10 + 0.3L * std::sin(w * d) + 0.4L * std::cos(w * d) +
+                                         (i % 2 ? -0.01L : 0.01L)});
     }
     auto s = tableOf(rows);
     setPeriod(s->fit, 1, 4, 1);
@@ -39,7 +40,8 @@ TEST(KoefInfo, ExactText) {
         " 0.300000000 (+/-   0.014142) * sin(1.570796327*(t-T_mean) )    21.213   0.014142\r\n"
         " 0.400000000 (+/-   0.014142) * cos(1.570796327*(t-T_mean) )    28.284\r\n"
         "  T_mean  =   1.50000\r\n"
-        "T_Maxm=    1.90967  T_minm=   -0.09033 +- 0.01801  Ampl=0.50000 +- 0.01414 rr/rs=35.36 Period=   "
+        "T_Maxm=    1.90967  T_minm=   -0.09033 +- 0.01801  Ampl=0.50000 +- 0.01414 rr/rs=35.36 "
+        "Period=   "
         "4.0000000000 j=1\r\n"
         "number of data points  nse=4   ns=4   ns2=4\r\n"
         "number of parameters j1=3\r\n"
@@ -84,10 +86,12 @@ TEST(Aproxy, LayoutAOnTheDataGrid) {
     test::TempDir d;
     writeApproximation(*s, d.file("a.dat"));
     std::string want;
-    const char* times[] = {"0.00000", "0.33333", "0.66667", "1.00000", "1.33333", "1.66667", "2.00000"};
+    const char* times[] = {"0.00000", "0.33333", "0.66667", "1.00000",
+                           "1.33333", "1.66667", "2.00000"};
     for (const char* t : times)
         want += std::string(14 - std::strlen(t), ' ') + t +
-                "     5.0000000     6.0000000     4.0000000     7.0000000     3.0000000     1.0000000\r\n";
+                "     5.0000000     6.0000000     4.0000000     7.0000000     3.0000000     "
+                "1.0000000\r\n";
     EXPECT_EQ(test::readFile(d.file("a.dat")), want);
 }
 
@@ -98,8 +102,10 @@ TEST(Aproxy, GridChoices) {
         int n;
         Extended start, step;
     };
-    const Case cases[] = {{false, false, false, 6, 0, 2.0L / 6}, {true, false, false, 200, 0, 0.01L},
-                          {true, true, false, 400, -0.5L, 0.005L}, {false, false, true, 400, -0.5L, 0.005L}};
+    const Case cases[] = {{false, false, false, 6, 0, 2.0L / 6},
+                          {true, false, false, 200, 0, 0.01L},
+                          {true, true, false, 400, -0.5L, 0.005L},
+                          {false, false, true, 400, -0.5L, 0.005L}};
     for (const Case& c : cases) {
         s->menu.phase02 = c.phase02;
         s->fit.saveapproximation05151 = c.phase0515;
@@ -123,15 +129,18 @@ TEST(Aproxy, LayoutBBesideTheDataWithEmptyLines) {
     writeOriginalApproximation(*s, d.file("b.dat"));
     const std::string text = test::readFile(d.file("b.dat"));
     const std::string first =
-        "       0.00000     4.0000000     5.0000000     5.7071068     4.2928932     6.4142136     3.5857864"
+        "       0.00000     4.0000000     5.0000000     5.7071068     4.2928932     6.4142136     "
+        "3.5857864"
         "     1.0000000     2.0000000";
     EXPECT_EQ(text.substr(0, first.size()), first) << text;
-    EXPECT_NE(text.find("\r\n\r\n       2.00000     6.0000000     5.0000000"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n\r\n       2.00000     6.0000000     5.0000000"), std::string::npos)
+        << text;
 }
 
 TEST(FitCommands, DetrendingAndColors) {
     std::vector<std::vector<Extended>> rows;
-    for (int i = 0; i < 8; ++i) rows.push_back({Extended(i), 1 + 0.5L * i, 2 - 0.25L * i, 3 + 0.0L * i});
+    for (int i = 0; i < 8; ++i)
+        rows.push_back({Extended(i), 1 + 0.5L * i, 2 - 0.25L * i, 3 + 0.0L * i});
     auto s = tableOf(rows);
     s->fit.polyDeg = 1;
     s->fitResult.fitOn = true;

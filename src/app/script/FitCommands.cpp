@@ -8,15 +8,19 @@
 namespace zyt {
 namespace {
 
-std::string g21(Extended x) { return fmtG21(x); }
-std::string num(long v) { return std::to_string(v); }
+std::string g21(Extended x) {
+    return fmtG21(x);
+}
+std::string num(long v) {
+    return std::to_string(v);
+}
 
 // The fields of the dialog as the `fit` command names them.
 struct FieldArg {
     const char* arg;
     const char* edit;
 };
-constexpr FieldArg kFieldArgs[] = {{"degree", "Edit1"}, {"period1", "Edit3"}, {"period2", "Edit4"},
+constexpr FieldArg kFieldArgs[] = {{"degree", "Edit1"},  {"period1", "Edit3"}, {"period2", "Edit4"},
                                    {"period3", "Edit5"}, {"trig1", "Edit6"},   {"trig2", "Edit7"},
                                    {"trig3", "Edit8"}};
 struct BoxArg {
@@ -48,7 +52,8 @@ void fitCommand(ScriptRunner& x, const ScriptArgs& a) {
     for (const BoxArg& b : kBoxArgs) {
         if (!a.has(b.arg)) continue;
         const bool on = a.getFlag(b.arg, false);
-        if (!d.enabled(b.box) && on) throw ScriptError("use sigma needs the value/error layout (errors on)");
+        if (!d.enabled(b.box) && on)
+            throw ScriptError("use sigma needs the value/error layout (errors on)");
         d.setChecked(b.box, on);
     }
     pressOk(d);
@@ -103,15 +108,26 @@ void registerFitCommands(ScriptRunner& r) {
     r.addCommand("polynomial", [](ScriptRunner& x, const ScriptArgs&) {
         polynomialCommand(x.state(), x.reporter(), pressOk);
     });
-    r.addCommand("approximation", [](ScriptRunner& x, const ScriptArgs&) { approximationButton(x.state(), x.reporter()); });
-    r.addCommand("coefficients", [](ScriptRunner& x, const ScriptArgs&) { coefficientsCommand(x.state(), x.reporter()); });
-    r.addCommand("save-approximation", [](ScriptRunner& x, const ScriptArgs&) { saveApproximationCommand(x.state()); });
-    r.addCommand("save-original-approximation",
-                 [](ScriptRunner& x, const ScriptArgs&) { saveOriginalApproximationCommand(x.state()); });
+    r.addCommand("approximation", [](ScriptRunner& x, const ScriptArgs&) {
+        approximationButton(x.state(), x.reporter());
+    });
+    r.addCommand("coefficients", [](ScriptRunner& x, const ScriptArgs&) {
+        coefficientsCommand(x.state(), x.reporter());
+    });
+    r.addCommand("save-approximation",
+                 [](ScriptRunner& x, const ScriptArgs&) { saveApproximationCommand(x.state()); });
+    r.addCommand("save-original-approximation", [](ScriptRunner& x, const ScriptArgs&) {
+        saveOriginalApproximationCommand(x.state());
+    });
     r.addCommand("detrend", [](ScriptRunner& x, const ScriptArgs&) { detrendCommand(x.state()); });
-    r.addCommand("detrend-poly", [](ScriptRunner& x, const ScriptArgs&) { detrendPolyCommand(x.state()); });
-    r.addCommand("add-colors-approx", [](ScriptRunner& x, const ScriptArgs&) { addColorsApproxCommand(x.state(), x.reporter()); });
-    r.addCommand("phase-0515", [](ScriptRunner& x, const ScriptArgs& a) { x.state().fit.saveapproximation05151 = onOff(a); });
+    r.addCommand("detrend-poly",
+                 [](ScriptRunner& x, const ScriptArgs&) { detrendPolyCommand(x.state()); });
+    r.addCommand("add-colors-approx", [](ScriptRunner& x, const ScriptArgs&) {
+        addColorsApproxCommand(x.state(), x.reporter());
+    });
+    r.addCommand("phase-0515", [](ScriptRunner& x, const ScriptArgs& a) {
+        x.state().fit.saveapproximation05151 = onOff(a);
+    });
     r.addKey("P", [](ScriptRunner& x, const ScriptArgs&) { hotKeyP(x.state(), x.reporter()); });
     r.addKey("K", [](ScriptRunner& x, const ScriptArgs&) { hotKeyK(x.state()); });
     r.addInfo(fitInfo);
