@@ -80,6 +80,7 @@ void fitInfo(ScriptRunner& x) {
         x.infoLine("fitCoef[" + num(k) + "]", g21(r.fitCoef[std::size_t(k)][1]));
         x.infoLine("fitCoefSigma[" + num(k) + "]", g21(r.fitCoefSigma[std::size_t(k)][1]));
     }
+    x.infoLine("chanSumSq[1]", g21(r.chanSumSq[1]));
     x.infoLine("fitNUsed", num(r.fitNUsed));
     x.infoLine("fitNHalf", num(r.fitNHalf));
     x.infoLine("fitSumW", g21(r.fitSumW));
