@@ -37,7 +37,8 @@ struct WriterState {
 struct State {
     Table table;
     ViewState view;
-    FitParams fit;
+    FitModel fit;  // the fit model: settings numbers and dialog options
+    FitResult fitResult;
     LightElements le;
     PeriodogramParams pg;
     ReductionState red;
@@ -49,6 +50,8 @@ struct State {
     // Seed of the uniform generator of Generate Random: 0 at program start,
     // never reseeded, so every run makes the same sequence.
     uint32_t randomSeed = 0;
+
+    bool workChanged = false;  // the exit prompt offers to save
 
     int openAsk = 1;  // 1 = Open shows the dialog and clears the table
     // The Open dialog's current list and its first name ("the Open dialog's

@@ -6,6 +6,7 @@
 #include "edit/PointEdits.h"
 #include "plot/ViewModel.h"
 #include "edit/Transforms.h"
+#include "fit/ApproximationCommands.h"
 
 namespace zyt {
 
@@ -294,6 +295,14 @@ KeyTable::KeyTable() {
     on("Numpad1", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, false); });
     bindViewKeys();
     bind("Insert", ModNone, [](KeyContext& c) { return parabolicExtremum(c.state, c.rep, c.resultFolder); });
+    bind("P", ModNone, [](KeyContext& c) {
+        hotKeyP(c.state, c.rep);
+        return kPictureOnly;
+    });
+    bind("K", ModNone, [](KeyContext& c) {
+        hotKeyK(c.state);
+        return kNothing;
+    });
     bind("Esc", ModNone, [](KeyContext& c) {
         if (c.exitQuestion) c.exitQuestion();
         return kNothing;

@@ -111,6 +111,7 @@ ScriptRunner::ScriptRunner(State& state, std::ostream& out, std::ostream& err)
     registerTableCommands(*this);
     registerEditCommands(*this);
     registerViewEffects(*this);
+    registerFitCommands(*this);
 }
 
 void ScriptRunner::printInfo() {

@@ -97,6 +97,7 @@ void registerTableCommands(ScriptRunner& r);
 void registerEditCommands(ScriptRunner& r);
 void registerViewEffects(ScriptRunner& r);
 void ensureDrawn(ScriptRunner& r);
+void registerFitCommands(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);
