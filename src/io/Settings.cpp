@@ -90,7 +90,11 @@ const char* kCrLf = "\r\n";
 
 void loadini(State& s) {
     if (!fileExists(s.table.settingsPath)) return;
-    TokenScanner in(readWholeFile(s.table.settingsPath), s.table.settingsPath);
+    loadiniFrom(s, readWholeFile(s.table.settingsPath), s.table.settingsPath);
+}
+
+void loadiniFrom(State& s, std::string text, const std::string& fileName) {
+    TokenScanner in(std::move(text), fileName);
     auto& f = s.fields;
 
     if (in.atEnd()) return;
@@ -255,7 +259,11 @@ std::string saveWeightsFile(const State& s, const std::string& nameAsTyped) {
 }
 
 void openWeightsFile(State& s, const std::string& fileName) {
-    TokenScanner in(readWholeFile(fileName), fileName);
+    readWeightsFrom(s, readWholeFile(fileName), fileName);
+}
+
+int readWeightsFrom(State& s, std::string text, const std::string& fileName) {
+    TokenScanner in(std::move(text), fileName);
     const int n = in.integer();
     if (n < 0 || n > kMaxChannels)
         throw IoError("File \"" + fileName + "\": " + std::to_string(n) +
@@ -268,6 +276,7 @@ void openWeightsFile(State& s, const std::string& fileName) {
     }
     s.red.compChan = in.integer();
     s.red.compMag = in.real();
+    return n;
 }
 
 void setDelMarker(State& s, const std::string& text) {
