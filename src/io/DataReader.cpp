@@ -27,6 +27,12 @@ struct ReadOutcome {
 
 std::string companionName(const State& s) { return s.table.dataFileName + ".log"; }
 
+// Lines that are not data lines are skipped silently, but a file that gave
+// no row at all (binary, a wrong file) is said.
+std::string noDataText(const std::string& file) {
+    return "File \"" + file + "\" holds no data line that could be read";
+}
+
 std::string rowLimitText(const std::string& file) {
     return "File \"" + file + "\": the table holds at most " + std::to_string(kRowCapacity) +
            " rows; the lines after that were not read";
@@ -193,6 +199,7 @@ void addchanelFrom(State& s, Reporter& rep, const std::string& fileName, LineRea
 
     const ReadOutcome rd = readRows(s, rep, in, fileName, ReadMode::NewChannels, F, F);
     const int m = t.nRows - N;
+    if (m == 0) rep.message(noDataText(fileName));
 
     applyCompanion(s, rep, fileName, N + 1, F, flags);
 
@@ -231,6 +238,7 @@ void readAddDataFrom(State& s, Reporter& rep, const std::string& fileName, LineR
     s.caption = titleText(t);
     const int N = t.nRows;
     const ReadOutcome rd = readRows(s, rep, in, fileName, ReadMode::AddData, 1, t.nChan);
+    if (t.nRows == N) rep.message(noDataText(fileName));
     applyCompanion(s, rep, fileName, N + 1, 1, flags);
     t.nChan = t.lastChan;
     if (rd.single) {
