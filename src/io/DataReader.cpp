@@ -1,6 +1,7 @@
 #include "io/DataReader.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/Errors.h"
 #include "io/Format.h"
@@ -24,6 +25,14 @@ struct ReadOutcome {
     bool single = true;   // no value landed in a channel
 };
 
+std::string companionName(const State& s) { return s.table.dataFileName + ".log"; }
+
+// Lines that are not data lines are skipped silently, but a file that gave
+// no row at all (binary, a wrong file) is said.
+std::string noDataText(const std::string& file) {
+    return "File \"" + file + "\" holds no data line that could be read";
+}
+
 std::string rowLimitText(const std::string& file) {
     return "File \"" + file + "\": the table holds at most " + std::to_string(kRowCapacity) +
            " rows; the lines after that were not read";
@@ -38,10 +47,9 @@ std::string columnLimitText(const std::string& file) {
 // Reads the data lines of one file as new rows. `first` is the channel of the
 // first value column; `afterAbsentTime` the column an "r" in the time
 // position sends the following values to.
-ReadOutcome readRows(State& s, Reporter& rep, const std::string& fileName, ReadMode mode, int first,
-                     int afterAbsentTime) {
+ReadOutcome readRows(State& s, Reporter& rep, LineReader& in, const std::string& fileName, ReadMode mode,
+                     int first, int afterAbsentTime) {
     Table& t = s.table;
-    LineReader in(fileName);
     ReadOutcome out;
     out.firstNewRow = t.nRows + 1;
     const char point = t.decimalSep;
@@ -104,17 +112,26 @@ ReadOutcome readRows(State& s, Reporter& rep, const std::string& fileName, ReadM
 // for the new rows and channels first..lastChan. A '0' makes the cell
 // absent. It can only take away: a cell that got no value from its line stays
 // absent, and cells beyond the companion's end keep what their line gave.
-void applyCompanion(State& s, int firstRow, int firstChan) {
+// A companion that does not hold one flag per cell is said, naming both files.
+void applyCompanion(State& s, Reporter& rep, const std::string& fileName, int firstRow, int firstChan,
+                    const std::optional<std::string>& flags) {
+    if (!flags) return;
     Table& t = s.table;
-    const std::string log = t.dataFileName + ".log";
-    if (!fileExists(log)) return;
-    const std::string flags = readWholeFile(log);
     std::size_t pos = 0;
-    for (int r = firstRow; r <= t.nRows && pos < flags.size(); ++r) {
-        for (int c = firstChan; c <= t.lastChan && pos < flags.size(); ++c) {
-            if (flags[pos++] == '0') t.present(r, c) = 0;
+    for (int r = firstRow; r <= t.nRows && pos < flags->size(); ++r) {
+        for (int c = firstChan; c <= t.lastChan && pos < flags->size(); ++c) {
+            if ((*flags)[pos++] == '0') t.present(r, c) = 0;
         }
     }
+    const std::size_t rows = std::size_t(std::max(t.nRows - firstRow + 1, 0));
+    const std::size_t chans = std::size_t(std::max(t.lastChan - firstChan + 1, 0));
+    const std::size_t cells = rows * chans;
+    if (flags->size() == cells) return;
+    std::string text = "File \"" + companionName(s) + "\" holds " + std::to_string(flags->size()) +
+                       " flags for the " + std::to_string(cells) + " values read from \"" + fileName + "\"";
+    text += flags->size() < cells ? "; the values without a flag keep what their lines gave"
+                                  : "; the flags beyond them were not used";
+    rep.message(text);
 }
 
 std::string withoutLastChar(const std::string& s) { return s.empty() ? s : s.substr(0, s.size() - 1); }
@@ -149,17 +166,30 @@ std::string setComparisonCaption(const State& s) {
            fmtFixedPrec(s.red.compMag, 5, 2) + ")";
 }
 
+std::optional<std::string> readCompanion(const State& s) {
+    const std::string log = companionName(s);
+    if (!fileExists(log)) return std::nullopt;
+    return readWholeFile(log);
+}
+
 void addchanel(State& s, Reporter& rep, const std::string& fileName) {
+    if (fileName.empty()) {
+        s.table.addFileName.clear();
+        return;
+    }
+    LineReader in(fileName);  // an unreadable file ends the command before anything changes
+    addchanelFrom(s, rep, fileName, in, readCompanion(s));
+}
+
+void addchanelFrom(State& s, Reporter& rep, const std::string& fileName, LineReader& in,
+                   const std::optional<std::string>& flags) {
     Table& t = s.table;
     t.addFileName = fileName;
-    if (fileName.empty()) return;
     s.caption = titleText(t);
     if (t.nChan >= kMaxChannels) {
         rep.message(columnLimitText(fileName));
         return;
     }
-    LineReader probe(fileName);  // an unreadable file ends the command before anything changes
-    (void)probe;
 
     t.nChan += 1;
     t.lastChan = t.nChan;
@@ -167,10 +197,11 @@ void addchanel(State& s, Reporter& rep, const std::string& fileName) {
     const int N = t.nRows;
     for (int r = 1; r <= N; ++r) t.present(r, F) = 0;
 
-    const ReadOutcome rd = readRows(s, rep, fileName, ReadMode::NewChannels, F, F);
+    const ReadOutcome rd = readRows(s, rep, in, fileName, ReadMode::NewChannels, F, F);
     const int m = t.nRows - N;
+    if (m == 0) rep.message(noDataText(fileName));
 
-    applyCompanion(s, N + 1, F);
+    applyCompanion(s, rep, fileName, N + 1, F, flags);
 
     for (int c = F; c <= t.lastChan; ++c) {
         t.chanUnmarked[std::size_t(c)] = 1;
@@ -192,13 +223,23 @@ void addchanel(State& s, Reporter& rep, const std::string& fileName) {
 }
 
 void readAddDataFile(State& s, Reporter& rep, const std::string& fileName) {
+    if (fileName.empty()) {
+        s.table.addFileName.clear();
+        return;
+    }
+    LineReader in(fileName);
+    readAddDataFrom(s, rep, fileName, in, readCompanion(s));
+}
+
+void readAddDataFrom(State& s, Reporter& rep, const std::string& fileName, LineReader& in,
+                     const std::optional<std::string>& flags) {
     Table& t = s.table;
     t.addFileName = fileName;
-    if (fileName.empty()) return;
     s.caption = titleText(t);
     const int N = t.nRows;
-    const ReadOutcome rd = readRows(s, rep, fileName, ReadMode::AddData, 1, t.nChan);
-    applyCompanion(s, N + 1, 1);
+    const ReadOutcome rd = readRows(s, rep, in, fileName, ReadMode::AddData, 1, t.nChan);
+    if (t.nRows == N) rep.message(noDataText(fileName));
+    applyCompanion(s, rep, fileName, N + 1, 1, flags);
     t.nChan = t.lastChan;
     if (rd.single) {
         for (int r = N + 1; r <= t.nRows; ++r) {

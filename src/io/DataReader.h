@@ -8,11 +8,13 @@
 // the time, the next ones the channel values; "r" marks an absent value.
 // The table never overflows: reading stops at 1,000,001 rows and columns
 // beyond channel 20 are dropped, each with a message naming the file.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "io/TextFile.h"
 
 namespace zyt {
 
@@ -24,6 +26,15 @@ void addchanel(State& s, Reporter& rep, const std::string& fileName);
 // The Add Data reader: appends the file's rows with its values in channels
 // 1, 2, ...; TABs end the reading of a line.
 void readAddDataFile(State& s, Reporter& rep, const std::string& fileName);
+
+// The two readers on lines already open: `in` gives the lines of the file
+// called `fileName`, `flags` the text of the ".log" companion (none when there
+// is no companion). The readers above open the files and call these; tests
+// and the fuzz targets give text in memory.
+void addchanelFrom(State& s, Reporter& rep, const std::string& fileName, LineReader& in,
+                   const std::optional<std::string>& flags);
+void readAddDataFrom(State& s, Reporter& rep, const std::string& fileName, LineReader& in,
+                     const std::optional<std::string>& flags);
 
 // The open procedure. `chosen` is what the Open dialog returned (used only
 // when openAsk = 1; empty = Cancel). Returns true when files were read.

@@ -30,6 +30,9 @@ public:
         const std::string tok = token();
         auto v = parseNumber(tok);
         if (!v) fail("invalid number", tok);
+        // An exponent beyond the range gives infinity, which the writer
+        // could not store again: refuse it like a malformed number.
+        if (!std::isfinite(*v)) fail("number out of range", tok);
         return *v;
     }
     int integer() {
@@ -90,7 +93,11 @@ const char* kCrLf = "\r\n";
 
 void loadini(State& s) {
     if (!fileExists(s.table.settingsPath)) return;
-    TokenScanner in(readWholeFile(s.table.settingsPath), s.table.settingsPath);
+    loadiniFrom(s, readWholeFile(s.table.settingsPath), s.table.settingsPath);
+}
+
+void loadiniFrom(State& s, std::string text, const std::string& fileName) {
+    TokenScanner in(std::move(text), fileName);
     auto& f = s.fields;
 
     if (in.atEnd()) return;
@@ -192,8 +199,9 @@ std::string settingsText(State& s, int lines) {
     line(fmtE23(s.le.leEpoch) + " " + fmtE23(s.le.lePeriod));
     line(fmtI(r.runMeanN) + " " + fmtE23(r.runMeanMaxGap));
     line(fmtI(r.nIntervals));
-    line(fmtE23(r.starRA * 24 / kTwoPi) + " " + fmtE23(r.starDec * 360 / kTwoPi) + " " +
-         fmtE23(r.siteLon * 24 / kTwoPi) + " " + fmtE23(r.siteLat * 360 / kTwoPi));
+    // Divided first: the product could overflow for a huge value the reader took.
+    line(fmtE23(r.starRA / kTwoPi * 24) + " " + fmtE23(r.starDec / kTwoPi * 360) + " " +
+         fmtE23(r.siteLon / kTwoPi * 24) + " " + fmtE23(r.siteLat / kTwoPi * 360));
     line(fmtI(p.polyDeg));
     line(fmtE23(p.fitPeriod1) + " " + fmtI(p.trigDeg1));
     line(fmtE23(p.fitPeriod2) + " " + fmtI(p.trigDeg2));
@@ -240,7 +248,11 @@ std::string weightsText(const State& s) {
         t += " ";
         t += kCrLf;
     }
-    t += fmtI(r.compChan) + fmtF(r.compMag, 8, 4) + " =mcomp, xmcomp" + kCrLf;
+    // F(8,4) normally brings its own blank; a magnitude that fills the field
+    // gets one, or the line would read as one number and not load again.
+    std::string mag = fmtF(r.compMag, 8, 4);
+    if (mag.front() != ' ') mag.insert(0, 1, ' ');
+    t += fmtI(r.compChan) + mag + " =mcomp, xmcomp" + kCrLf;
     t += fmtF(r.meanCompSigma, 10, 6) + " =sig_0" + kCrLf;
     for (int ch = 1; ch <= n; ++ch) t += fmtF(r.meanCompErrByStar[std::size_t(ch)], 8, 4) + kCrLf;
     return t;
@@ -255,7 +267,11 @@ std::string saveWeightsFile(const State& s, const std::string& nameAsTyped) {
 }
 
 void openWeightsFile(State& s, const std::string& fileName) {
-    TokenScanner in(readWholeFile(fileName), fileName);
+    readWeightsFrom(s, readWholeFile(fileName), fileName);
+}
+
+int readWeightsFrom(State& s, std::string text, const std::string& fileName) {
+    TokenScanner in(std::move(text), fileName);
     const int n = in.integer();
     if (n < 0 || n > kMaxChannels)
         throw IoError("File \"" + fileName + "\": " + std::to_string(n) +
@@ -268,6 +284,7 @@ void openWeightsFile(State& s, const std::string& fileName) {
     }
     s.red.compChan = in.integer();
     s.red.compMag = in.real();
+    return n;
 }
 
 void setDelMarker(State& s, const std::string& text) {

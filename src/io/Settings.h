@@ -16,6 +16,8 @@ namespace zyt {
 // their values; a malformed number throws IoError naming the file (values
 // read before it keep their new values). Fills the dialog fields it feeds.
 void loadini(State& s);
+// The same on the file's text in memory; `fileName` is what messages name.
+void loadiniFrom(State& s, std::string text, const std::string& fileName);
 
 // Writes all 12 lines; nothing when no data file was opened yet.
 void saveini(State& s);
@@ -34,6 +36,8 @@ std::string weightsText(const State& s);
 // "Open ini File": chanMean and compWeight per channel, compChan, compMag.
 // A file that claims more than 20 channels is refused whole.
 void openWeightsFile(State& s, const std::string& fileName);
+// The same on the file's text in memory; returns the channels it held.
+int readWeightsFrom(State& s, std::string text, const std::string& fileName);
 
 // The marker dialog: every change of its combo text sets delMarker.
 void setDelMarker(State& s, const std::string& text);

@@ -19,6 +19,17 @@ LineReader::LineReader(const std::string& fileName) : name_(fileName) {
     buf_.resize(1 << 20);
 }
 
+LineReader::LineReader(std::string name, std::string_view text) : name_(std::move(name)) {
+    buf_.reserve(text.size() + 1);  // never a null buffer, also for empty text
+    buf_.assign(text.begin(), text.end());
+    end_ = buf_.size();
+    if (const void* z = std::memchr(buf_.data(), 0x1A, end_)) {
+        end_ = std::size_t(static_cast<const char*>(z) - buf_.data());
+        ctrlZ_ = true;
+    }
+    eof_ = true;  // nothing more to read: fill() never touches a file
+}
+
 LineReader::~LineReader() {
     if (f_) std::fclose(f_);
 }

@@ -14,6 +14,9 @@ class LineReader {
 public:
     // Throws IoError naming the file when it cannot be opened.
     explicit LineReader(const std::string& fileName);
+    // The same lines from text already in memory; `name` is what messages
+    // call it. The text is copied.
+    LineReader(std::string name, std::string_view text);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
