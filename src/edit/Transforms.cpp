@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "io/DataReader.h"
 #include "io/NumberParse.h"
 
 namespace zyt {
@@ -54,13 +55,6 @@ Effects reverseTimeAndSort(State& s, Extended (*f)(Extended)) {
     sortByTime(t);
     s.view.xSpan = s.view.xRight - s.view.xLeft;
     return kPictureOnly;
-}
-
-void windowToWholeTable(State& s) {
-    const Table& t = s.table;
-    s.view.xLeft = t.obs(1, kTimeCol);
-    s.view.xRight = t.obs(std::max(t.nRows, 1), kTimeCol);
-    s.view.xSpan = s.view.xRight - s.view.xLeft;
 }
 
 }  // namespace
@@ -249,7 +243,7 @@ Effects lgTime(State& s) {
     Table& t = s.table;
     for (int r = 1; r <= t.nRows; ++r)
         if (t.obs(r, kTimeCol) > 0) t.obs(r, kTimeCol) = std::log10(t.obs(r, kTimeCol));
-    windowToWholeTable(s);
+    setTimeWindowToTable(s);
     return kValuesChangedWindow;
 }
 
@@ -263,7 +257,7 @@ Effects swapTimeAndFirst(State& s) {
     Table& t = s.table;
     for (int r = 1; r <= t.nRows; ++r) std::swap(t.obs(r, kTimeCol), t.obs(r, 1));
     sortByTime(t);
-    windowToWholeTable(s);
+    setTimeWindowToTable(s);
     return kRangesAndPicture;
 }
 

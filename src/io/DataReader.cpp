@@ -152,14 +152,14 @@ void resetForNewTable(State& s) {
     t.clearAllFlags();
 }
 
+}  // namespace
+
 void setTimeWindowToTable(State& s) {
     const Table& t = s.table;
     s.view.xLeft = t.obs(1, kTimeCol);
     s.view.xRight = t.obs(std::max(t.nRows, 1), kTimeCol);
     s.view.xSpan = s.view.xRight - s.view.xLeft;
 }
-
-}  // namespace
 
 std::string setComparisonCaption(const State& s) {
     return "&Set Comparison (m_" + std::to_string(s.red.compChan) + "=" +

@@ -51,6 +51,9 @@ bool reloadCommand(State& s, Reporter& rep);                                    
 bool addDataCommand(State& s, Reporter& rep, const std::vector<std::string>& chosen);
 bool addChannelCommand(State& s, Reporter& rep, const std::string& chosen);
 
+// xLeft := time of row 1, xRight := time of row nRows, xSpan between.
+void setTimeWindowToTable(State& s);
+
 // "&Set Comparison (m_2=0.00)" for the current compChan and compMag.
 std::string setComparisonCaption(const State& s);
 
