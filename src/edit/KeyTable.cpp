@@ -7,6 +7,7 @@
 #include "plot/ViewModel.h"
 #include "edit/Transforms.h"
 #include "fit/ApproximationCommands.h"
+#include "io/DataReader.h"
 
 namespace zyt {
 
@@ -132,9 +133,7 @@ Effects redrawIf(bool changed) { return changed ? kPictureOnly : kNothing; }
 Effects showEverything(State& s) {
     Table& t = s.table;
     if (t.nRows < 1) return kNothing;
-    s.view.xLeft = t.obs(1, kTimeCol);
-    s.view.xRight = t.obs(t.nRows, kTimeCol);
-    s.view.xSpan = s.view.xRight - s.view.xLeft;
+    setTimeWindowToTable(s);
     s.view.rangesVisibleOnly = false;
     return kRangesAndPicture;
 }
