@@ -76,6 +76,11 @@ void setCaption(State& s) { s.caption = titleText(s.table); }
 
 }  // namespace
 
+void initialiseViewState(State& s) {
+    setStartControls(s);
+    s.menu.errorbar1 = true;
+}
+
 void afterLoad(State& s) {
     s.view.spinMax = std::max(s.table.lastChan, 1);
     s.view.spinValue = std::clamp(s.table.nChan, 1, s.view.spinMax);

@@ -109,6 +109,7 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 ScriptRunner::ScriptRunner(State& state, std::ostream& out, std::ostream& err)
     : state_(state), out_(out), err_(err), reporter_(out) {
     registerTableCommands(*this);
+    registerPlotCommands(*this);
 }
 
 void ScriptRunner::printInfo() {

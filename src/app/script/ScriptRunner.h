@@ -82,6 +82,8 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
 
 // The commands of each subsystem.
 void registerTableCommands(ScriptRunner& r);
+// The view, the drawing and the window's file commands (PlotCommands.cpp).
+void registerPlotCommands(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);
