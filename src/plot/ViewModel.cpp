@@ -200,7 +200,7 @@ namespace {
 int roundPixel(Extended p) {
     if (!(p > -1e9L)) return -1000000000;  // NaN too
     if (p > 1e9L) return 1000000000;
-    return int(std::nearbyint(p));  // the default rounding mode: halves to even
+    return int(std::rint(p));  // the default rounding mode: halves to even
 }
 }  // namespace
 
