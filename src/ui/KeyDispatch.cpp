@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "ui/Actions.h"
 #include "ui/MainWindow.h"
@@ -11,8 +12,11 @@ namespace zyt {
 KeyDispatcher::KeyDispatcher(MainWindow& w) : QObject(&w), w_(w) {}
 
 bool KeyDispatcher::eventFilter(QObject* obj, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || !w_.isActiveWindow() || QApplication::activeModalWidget())
-        return QObject::eventFilter(obj, e);
+    if (e->type() != QEvent::KeyPress || QApplication::activeModalWidget()) return QObject::eventFilter(obj, e);
+    // Keys of the main window only (not of its tool windows); the receiver
+    // tells, also where no window manager marks a window active.
+    auto* widget = qobject_cast<QWidget*>(obj);
+    if (!widget || widget->window() != &w_) return QObject::eventFilter(obj, e);
     // A key reaches the filter once per widget on its way up; act on the
     // first delivery only (the receiver that has focus).
     if (obj != QApplication::focusWidget() && obj != &w_ && QApplication::focusWidget())
