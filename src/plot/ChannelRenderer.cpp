@@ -207,12 +207,21 @@ void drawPoints(const State& s, Raster& ras, int width, int height) {
         const Extended* val = t.cells.column(ch);
         const uint8_t* here = t.cells.flagColumn(ch);
         const bool up = uprightChannel(s, ch);
+        // panelY of this channel, with its constants taken out of the loop.
+        const Extended top = v.panelTop[std::size_t(ch - 1)], scale = v.yScale;
+        const Extended ref = up ? v.yMax[std::size_t(ch)] : v.yMin[std::size_t(ch)];
+        const Extended sign = up ? -1 : 1;
+        auto yOf = [&](Extended val) {
+            const Extended p = sign * (val - ref) * scale + top;
+            if (!(p > -1e9L)) return -1000000000;
+            if (p > 1e9L) return 1000000000;
+            return int(std::rint(p));
+        };
         int count = 0;
         for (int r = vf; r <= vl; ++r) {
             if (!here[r]) continue;
             const int x = xs[std::size_t(r - vf)];
-            const int y = panelY(s, ch, val[r]);
-            (void)up;
+            const int y = yOf(val[r]);
             QRgb col = base;
             if (phase) {
                 col = phaseColour(spare[r], s.le.leEpoch, cp, base);

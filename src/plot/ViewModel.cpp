@@ -76,6 +76,11 @@ void setCaption(State& s) { s.caption = titleText(s.table); }
 
 }  // namespace
 
+void initialiseViewState(State& s) {
+    setStartControls(s);
+    s.menu.errorbar1 = true;
+}
+
 void afterLoad(State& s) {
     s.view.spinMax = std::max(s.table.lastChan, 1);
     s.view.spinValue = std::clamp(s.table.nChan, 1, s.view.spinMax);
@@ -195,7 +200,7 @@ namespace {
 int roundPixel(Extended p) {
     if (!(p > -1e9L)) return -1000000000;  // NaN too
     if (p > 1e9L) return 1000000000;
-    return int(std::nearbyint(p));  // the default rounding mode: halves to even
+    return int(std::rint(p));  // the default rounding mode: halves to even
 }
 }  // namespace
 

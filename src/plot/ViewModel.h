@@ -77,6 +77,10 @@ bool showOriginalData(State& s);
 bool showDifferences(State& s);
 bool showSingleChannel(State& s);
 
+// The view's start values: the controls' start states, "error bar (else
+// point)" checked.
+void initialiseViewState(State& s);
+
 // What follows every load (Open, reLoad, Add Data, the command line,
 // Generate Random, Open periodogram): the selector's maximum and value :=
 // lastChan, the ranges, and the window commands enabled.

@@ -112,6 +112,7 @@ ScriptRunner::ScriptRunner(State& state, std::ostream& out, std::ostream& err)
     registerEditCommands(*this);
     registerViewEffects(*this);
     registerFitCommands(*this);
+    registerPlotCommands(*this);
 }
 
 void ScriptRunner::printInfo() {

@@ -98,6 +98,8 @@ void registerEditCommands(ScriptRunner& r);
 void registerViewEffects(ScriptRunner& r);
 void ensureDrawn(ScriptRunner& r);
 void registerFitCommands(ScriptRunner& r);
+// The view, the drawing and the window's file commands (PlotCommands.cpp).
+void registerPlotCommands(ScriptRunner& r);
 
 // The state a fresh program has after its window first became active.
 void initialiseState(State& s);

@@ -7,6 +7,7 @@
 #include "io/Format.h"
 #include "io/NumberParse.h"
 #include "io/Settings.h"
+#include "plot/ViewModel.h"
 
 namespace zyt {
 namespace {
@@ -153,6 +154,7 @@ void initialiseState(State& s) {
     s.table.decimalSep = probeDecimalSep();
     s.table.delMarker = "r";
     s.caption = kProgramTitle;
+    initialiseViewState(s);
 }
 
 void registerTableCommands(ScriptRunner& r) {

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "plot/ChannelRenderer.h"
+#include "plot/Raster.h"
+#include "plot/ViewModel.h"
+
+namespace zyt {
+namespace {
+
+struct DrawFixture : ::testing::Test {
+    std::unique_ptr<State> s = std::make_unique<State>();
+    PlotCanvas canvas;
+    void build(int w, int h, const std::vector<Extended>& times, const std::vector<Extended>& vals) {
+        Table& t = s->table;
+        t.fileList = std::vector<std::string>{"fixture.dat"};
+        t.nRows = int(times.size());
+        t.lastChan = t.nChan = 1;
+        t.chanUnmarked[1] = 1;
+        for (int r = 1; r <= t.nRows; ++r) {
+            t.obs(r, 0) = times[std::size_t(r - 1)];
+            t.obs(r, 1) = vals[std::size_t(r - 1)];
+            t.present(r, 1) = 1;
+            t.noteRowUsed(r);
+        }
+        t.curRow = t.curChan = 1;
+        s->view.imageWidth = w;
+        s->view.imageHeight = h;
+        s->view.xLeft = times.front();
+        s->view.xRight = times.back();
+        afterLoad(*s);
+    }
+    QRgb at(int x, int y) const { return canvas.picture.pixel(x, y) | 0xff000000u; }
+};
+
+TEST_F(DrawFixture, FrameSeparatorsAndPointPixels) {
+    build(120, 100, {0, 1, 2}, {0, 1, 2});
+    s->view.symbolName = "point";
+    s->table.curRow = 3;  // the cursor marker covers row 3 only
+    Pictures(*s, canvas);
+    const ViewState& v = s->view;
+    ASSERT_EQ(canvas.picture.width(), 120);
+    EXPECT_EQ(v.plotRight, 109);
+    // Frame: x = 43 and plotRight + 7, from plotTop - 2 down to (not incl.) plotBottom.
+    EXPECT_EQ(at(116, v.plotTop + 20), kBlack);
+    EXPECT_EQ(at(116, v.plotBottom), kWhite);
+    // Separator of panel 1's bottom at panelTop[1] - 2, from 43 to plotRight + 7 (exclusive).
+    EXPECT_EQ(at(80, v.panelTop[1] - 2), kBlue);
+    EXPECT_EQ(at(116, v.panelTop[1] - 2), kBlack);  // the frame, not the separator
+    // Points: x = Round((t - 0) * 59/2 + 50), reversed axis: value 0 at the top.
+    EXPECT_NEAR(double(v.xScale), 59.0 / 2, 1e-12);
+    const int y0 = panelY(*s, 1, 0), y2 = panelY(*s, 1, 2);
+    EXPECT_EQ(y0, 4);
+    EXPECT_EQ(at(50, y0), kBlack);
+    EXPECT_EQ(at(80, panelY(*s, 1, 1)), kBlack);  // 29.5 + 50 rounds to even 80
+    EXPECT_EQ(at(109, y2), kRed);
+    EXPECT_EQ(s->view.pictureSaved, 0);
+    EXPECT_TRUE(s->view.enabled["SpeedButton4"]);
+}
+
+TEST_F(DrawFixture, ZeroLineOnlyWhenRangeStraddlesZero) {
+    build(120, 100, {0, 1}, {-0.3L, 0.2L});
+    Pictures(*s, canvas);
+    const int y = panelY(*s, 1, 0);
+    EXPECT_EQ(at(90, y), kYellow);
+    build(120, 100, {0, 1}, {0.1L, 0.5L});
+    Pictures(*s, canvas);
+    for (int yy = 0; yy < 100; ++yy) EXPECT_NE(at(90, yy), kYellow);
+}
+
+TEST_F(DrawFixture, CursorMarkerAndCursorlessCopy) {
+    build(200, 120, {0, 1, 2, 3}, {1, 2, 3, 4});
+    s->table.curRow = 2;
+    Pictures(*s, canvas);
+    const int x = plotX(s->view, 1), y = panelY(*s, 1, 2);
+    EXPECT_EQ(at(x, y), kRed);
+    EXPECT_EQ(canvas.cursorless.pixel(x, y) | 0xff000000u, kBlack);  // the point, without marker
+    s->table.curRow = 3;
+    redrawCursor(*s, canvas);
+    EXPECT_EQ(at(x, y), kBlack);
+    EXPECT_EQ(at(plotX(s->view, 2), panelY(*s, 1, 3)), kRed);
+    EXPECT_EQ(s->view.label8.substr(0, 20), "Current point = 3   ");
+}
+
+TEST_F(DrawFixture, StatusLineNumbers) {
+    build(200, 120, {0, 2}, {1.5L, 2});
+    s->table.curRow = 2;
+    EXPECT_EQ(statusLine(*s), "Current point = 2   1  x=2.0000000 y=2.0000000  1/x=0.5000000");
+    s->table.curRow = 1;  // time 0: no reciprocal
+    EXPECT_EQ(statusLine(*s), "Current point = 1   1  x=0.0000000 y=1.5000000");
+}
+
+TEST_F(DrawFixture, LineStyleSkipsAbsentCells) {
+    build(200, 120, {0, 1, 2}, {0, 5, 0});
+    s->table.present(2, 1) = 0;
+    s->view.symbolName = "line";
+    s->table.curRow = 0;
+    Pictures(*s, canvas);
+    // The polyline joins rows 1 and 3 straight across at the top value.
+    const int y = panelY(*s, 1, 0);
+    EXPECT_EQ(at(plotX(s->view, 1), y), kBlack);
+}
+
+TEST(RasterTest, LineOmitsEndPixelAndEllipseFillsBox) {
+    QImage img = blankImage(20, 20);
+    Raster r(img);
+    r.setPen(kRed);
+    r.moveTo(2, 5);
+    r.lineTo(8, 5);
+    EXPECT_EQ(img.pixel(2, 5) | 0xff000000u, kRed);
+    EXPECT_EQ(img.pixel(7, 5) | 0xff000000u, kRed);
+    EXPECT_EQ(img.pixel(8, 5) | 0xff000000u, kWhite);
+    r.setFill(kBlue);
+    r.ellipse(10, 10, 14, 14);  // 4 x 4 box: 12 pixels, the corners stay white
+    int n = 0;
+    for (int y = 8; y < 16; ++y)
+        for (int x = 8; x < 16; ++x) n += (img.pixel(x, y) | 0xff000000u) != kWhite;
+    EXPECT_EQ(n, 12);
+    EXPECT_EQ(img.pixel(10, 10) | 0xff000000u, kWhite);
+    EXPECT_EQ(img.pixel(11, 11) | 0xff000000u, kBlue);  // inside: fill
+    EXPECT_EQ(img.pixel(10, 11) | 0xff000000u, kRed);   // outline: pen
+}
+
+TEST(PhaseColourTest, CyclesRepeatAfterFive) {
+    const QRgb want[] = {kBlue, kRed, kGreen, kPurple, kBlack, kBlue};
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(phaseColour(10 + k * 2.0L, 10, 2, kYellow), want[k]);
+    EXPECT_EQ(phaseColour(10 - 2.5L * 2, 10, 2, kYellow), kYellow);  // c = -2
+    EXPECT_EQ(phaseColour(10 - 5.5L * 2, 10, 2, kYellow), kBlue);    // c = -5
+}
+
+}  // namespace
+}  // namespace zyt

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "plot/ViewModel.h"
+#include "support/TempDir.h"
+#include "ui/Dialogs.h"
+#include "ui/MainWindow.h"
+
+namespace zyt {
+namespace {
+
+QApplication& app() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QApplication* a = new QApplication(argc, argv);
+    return *a;
+}
+
+// Presses a button of the dialog once it is shown modally.
+void pressWhenShown(QDialog& d, const char* button, std::function<void()> fill = {}) {
+    QTimer::singleShot(0, &d, [&d, button, fill] {
+        if (fill) fill();
+        d.findChild<QPushButton*>(button)->click();
+    });
+}
+
+TEST(DialogTest, ExitDialogSetsBothFlags) {
+    app();
+    ExitDialog d;
+    EXPECT_EQ(d.windowTitle(), "exit from Zyt");
+    struct Case {
+        const char* button;
+        int save, quit;
+    } cases[] = {{"Button1", 1, 1}, {"Button2", 0, 1}, {"Button3", 0, 0}};
+    for (const Case& c : cases) {
+        pressWhenShown(d, c.button);
+        d.exec();
+        EXPECT_EQ(d.saveOnExit, c.save) << c.button;
+        EXPECT_EQ(d.quitOnExit, c.quit) << c.button;
+    }
+    EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Save change in  file&?");
+}
+
+TEST(DialogTest, GenerateRandomReadsItsFields) {
+    app();
+    GenerateRandomDialog d;
+    pressWhenShown(d, "Button1", [&d] {
+        d.findChild<QLineEdit*>("LabeledEdit1")->setText("0");
+        d.findChild<QLineEdit*>("LabeledEdit2")->setText("3");
+        d.findChild<QRadioButton*>("RadioGroup1Item1")->setChecked(true);
+    });
+    d.exec();
+    GenerateRandomParams p = d.params();
+    EXPECT_EQ(p.distribution, 1);
+    EXPECT_EQ(p.validate(), "Enter a valid integer number of points from 1 to 1000001");
+    p.pointsText = "1000001";
+    p.channelsText = "21";
+    EXPECT_EQ(p.validate(), "Enter a valid integer number of channels from 1 to 20");
+}
+
+TEST(DialogTest, MarkerDialogSetsMarkerOnEveryChangeButNotOnShow) {
+    app();
+    MarkerDialog d;
+    std::vector<std::string> seen;
+    d.onText = [&](const std::string& t) { seen.push_back(t); };
+    d.prepare();
+    EXPECT_TRUE(seen.empty());
+    pressWhenShown(d, "Button1", [&d] { d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1); });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], "99.9999");
+}
+
+TEST(DialogTest, SavePlotDialogChoices) {
+    app();
+    SavePlotDialog d;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Проверка"));
+    pressWhenShown(d, "Button2");
+    d.exec();
+    EXPECT_EQ(d.choice, SavePlotDialog::No);
+    pressWhenShown(d, "Button3");
+    d.exec();
+    EXPECT_EQ(d.choice, SavePlotDialog::Cancel);
+}
+
+struct MainWindowFixture : ::testing::Test {
+    test::TempDir dir;
+    std::unique_ptr<State> s = std::make_unique<State>();
+    std::string file;
+    void SetUp() override {
+        app();
+        file = dir.file("three.dat");
+        std::ofstream f(file, std::ios::binary);
+        f << "2450000.1 12.0 11.0 13.0\r\n2450000.2 12.5 11.1 13.2\r\n2450000.3 12.2 11.05 13.1\r\n";
+    }
+};
+
+TEST_F(MainWindowFixture, OpensFileDrawsAndEnablesControls) {
+    initialiseViewState(*s);
+    MainWindow w(*s);
+    w.resize(800, 600);
+    w.show();
+    QApplication::processEvents();
+    auto* zoom = w.findChild<QToolButton*>("SpeedButton5");
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_FALSE(zoom->isEnabled());
+    EXPECT_EQ(zoom->toolTip(), "Zoom");
+    EXPECT_TRUE(w.findChild<QToolButton*>("SpeedButton1")->isEnabled());
+    EXPECT_FALSE(w.findChild<QAction*>("N28")->isEnabled());
+
+    w.chooseOpenFiles = [this] { return std::vector<std::string>{file}; };
+    w.N10Click();
+    EXPECT_EQ(s->table.nRows, 3);
+    EXPECT_TRUE(zoom->isEnabled());
+    EXPECT_TRUE(w.findChild<QAction*>("N28")->isEnabled());
+    EXPECT_EQ(w.findChild<QSpinBox*>("spinedit1")->value(), 3);
+    EXPECT_EQ(w.findChild<QLabel*>("Label4")->text(), "3 points 1 to 3");
+    EXPECT_TRUE(w.findChild<QLabel*>("Label8")->text().startsWith("Current point = 1   1  x=2450000.1000000"));
+    EXPECT_EQ(w.canvas().picture.size(), w.findChild<QWidget*>("Image1")->size());
+
+    w.findChild<QToolButton*>("SpinButton1Down")->click();
+    EXPECT_EQ(s->table.nChan, 2);
+    w.zoomClick();
+    EXPECT_NEAR(double(s->view.xSpan), 0.1, 1e-9);
+
+    w.N31Click();  // Clean
+    EXPECT_FALSE(zoom->isEnabled());
+    EXPECT_EQ(s->table.nRows, 3);
+}
+
+TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
+    initialiseViewState(*s);
+    MainWindow w(*s, file);
+    w.show();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(s->table.nRows, 3);
+    s->table.nRows = 0;  // a second activation must not read it again
+    QEvent act(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &act);
+    EXPECT_EQ(s->table.nRows, 0);
+    EXPECT_EQ(w.windowTitle().toStdString(), kProgramTitle);
+    EXPECT_TRUE(MainWindow::rulesText().contains("Esc"));
+    EXPECT_TRUE(MainWindow::rulesText().contains("F10"));
+}
+
+}  // namespace
+}  // namespace zyt
