@@ -222,6 +222,30 @@ void MainWindow::buildActions() {
 QString MainWindow::rulesText() {
     QString keys;
     for (const KeySpec& k : keyTable()) keys += "  " + QString::fromUtf8(k.description) + "\n";
+    keys += QString::fromUtf8(
+        "  Left / Right: previous / next point of the current channel (wraps at the ends)\n"
+        "  Up / Down: highest / lowest point of the channel in the window\n"
+        "  Ctrl+Up / Ctrl+Down: previous / next channel\n"
+        "  Home / End: first / last point of the window\n"
+        "  Numpad 6 / 4: next / previous local extremum; Numpad 9 / 7: peaks; Numpad 3 / 1: troughs\n"
+        "  Numpad + / Numpad -: zoom in / out around the cursor\n"
+        "  [ / ] / E: left edge, right edge, centre of the window on the cursor\n"
+        "  R: show everything; 7: value ranges of the visible points; 8: zoom to the rectangle\n"
+        "  N: equal scales on both axes\n"
+        "  Numpad /: flip the value axes; Ctrl+Numpad /: flip the current channel\n"
+        "  Delete: delete the point; Ctrl+Delete: delete the row; D: delete the channel\n"
+        "  Ctrl+Z: undo the last point deletion\n"
+        "  V: replace the point by an interpolation; Insert: parabolic extremum (ext.dat)\n"
+        "  Q / W: +1 to the start / end from the cursor; Z / X: -1 to the start / end\n"
+        "  M: convert magnitudes and fluxes; I: switch the unit without converting\n"
+        "  A: mark or unmark the channel; T: channel 2 := saved observation times\n"
+        "  Ctrl+Numpad 0: values at the lower range := 0\n"
+        "  9 / 0: interval start / end into the interval file\n"
+        "  Numpad *: day2cycle (x=1/x); \\: x=-x\n"
+        "  P: fit on or off with the stored model; K: coefficients into koef.info\n"
+        "  Alt+arrows: move an edge of the rectangle; Alt+S: line-list entry (ttt.dat)\n"
+        "  Space: show two channels\n"
+        "  Mouse: click picks a point; Ctrl+click deletes up to the pointer; Alt+drag draws a rectangle\n");
     for (const ActionSpec& a : actionTable()) {
         if (!*a.shortcut || !a.handler) continue;
         QString caption = QString::fromUtf8(a.caption).remove('&').trimmed();

@@ -161,3 +161,40 @@ TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
 
 }  // namespace
 }  // namespace zyt
+
+#include <QtTest/QTest>
+
+namespace zyt {
+namespace {
+
+TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
+    initialiseViewState(*s);
+    MainWindow w(*s);
+    w.resize(800, 600);
+    w.show();
+    QApplication::processEvents();
+    QTest::keyClick(&w, Qt::Key_Right);  // before a file: only the caption
+    EXPECT_EQ(s->table.curRow, 0);
+    w.chooseOpenFiles = [this] { return std::vector<std::string>{file}; };
+    w.N10Click();
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_EQ(s->table.curRow, 2);
+    EXPECT_TRUE(w.findChild<QLabel*>("Label8")->text().startsWith("Current point = 2   1"));
+    QTest::keyClick(&w, Qt::Key_Delete);
+    EXPECT_EQ(s->table.present(2, 1), 0);
+    EXPECT_EQ(s->table.undoCount(), 1);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s->table.present(2, 1), 1);
+    EXPECT_EQ(s->table.curRow, 2);
+    QTest::keyClick(&w, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(s->table.curChan, 2);
+    QTest::keyClick(&w, Qt::Key_Home);
+    EXPECT_EQ(s->table.curRow, 1);
+    QTest::keyClick(&w, Qt::Key_6, Qt::KeypadModifier);  // the middle point of channel 2 is a maximum
+    EXPECT_EQ(s->table.curRow, 2);
+    EXPECT_TRUE(w.windowTitle().endsWith("magnitude 6"));  // the typed character follows the key
+    EXPECT_TRUE(MainWindow::rulesText().contains("Ctrl+Z"));
+}
+
+}  // namespace
+}  // namespace zyt
