@@ -27,6 +27,7 @@
 #include "plot/ControlStates.h"
 #include "plot/ViewModel.h"
 #include "ui/Actions.h"
+#include "ui/TransformActions.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoTexts.h"
 #include "ui/KeyDispatch.h"
@@ -185,6 +186,24 @@ void MainWindow::buildActions() {
         if (!a.handler) continue;  // menu items of later work stay out of the menus
         QMenu* m = a.place == Place::File ? file : a.place == Place::Form ? form : a.place == Place::View ? view : help;
         m->addAction(act);
+    }
+
+    QMenu* reduction = new QMenu("&Reduction", this);
+    reduction->setObjectName("Reduction1");
+    menuBar()->insertMenu(help->menuAction(), reduction);
+    for (const TransformAction& t : transformActions()) {
+        auto* act = new QAction(QString::fromUtf8(t.caption), this);
+        act->setObjectName(t.name);
+        if (*t.shortcut) act->setShortcut(QKeySequence(QString::fromLatin1(t.shortcut)));
+        act->setCheckable(t.checkable);
+        auto run = t.run;
+        connect(act, &QAction::triggered, this, [this, run] {
+            runGuarded([&] {
+                if (s_.table.fileList) applyEffects(run(s_));
+            });
+        });
+        actions_[t.name] = act;
+        (t.reductionMenu ? reduction : view)->addAction(act);
     }
 
     spin_ = new QSpinBox(panel1_);
@@ -361,6 +380,7 @@ void MainWindow::syncFromState() {
         if (it != actions_.end()) it->second->setEnabled(on);
     }
     actions_["mag1"]->setChecked(s_.menu.mag1);
+    actions_["linesforUnMarkchanel1"]->setChecked(s_.view.linesForUnmarked);
     actions_["Phase02"]->setChecked(s_.view.phase02);
     actions_["evenchanneliserror1"]->setChecked(s_.menu.evenchanneliserror1);
     {

@@ -162,6 +162,7 @@ TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
 }  // namespace
 }  // namespace zyt
 
+#include <QMenu>
 #include <QtTest/QTest>
 
 namespace zyt {
@@ -194,6 +195,37 @@ TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
     EXPECT_EQ(s->table.curRow, 2);
     EXPECT_TRUE(w.windowTitle().endsWith("magnitude 6"));  // the typed character follows the key
     EXPECT_TRUE(MainWindow::rulesText().contains("Ctrl+Z"));
+}
+
+}  // namespace
+}  // namespace zyt
+
+namespace zyt {
+namespace {
+
+TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
+    initialiseViewState(*s);
+    MainWindow w(*s);
+    w.show();
+    QApplication::processEvents();
+    w.chooseOpenFiles = [this] { return std::vector<std::string>{file}; };
+    w.N10Click();
+    auto* inverse = w.findChild<QAction*>("InverseSign1");
+    ASSERT_NE(inverse, nullptr);
+    EXPECT_EQ(inverse->text(), "&Inverse Sign");
+    inverse->trigger();
+    EXPECT_EQ(s->table.obs(1, 1), -12);
+    auto* markAll = w.findChild<QAction*>("MarkAl1");
+    ASSERT_NE(markAll, nullptr);
+    EXPECT_EQ(markAll->shortcut().toString(), "Ctrl+A");
+    EXPECT_EQ(w.findChild<QAction*>("MarkAl2")->shortcut().toString(), "Ctrl+Alt+A");
+    markAll->trigger();
+    EXPECT_EQ(s->table.chanUnmarked[2], 0);
+    auto* lines = w.findChild<QAction*>("linesforUnMarkchanel1");
+    lines->trigger();
+    EXPECT_TRUE(s->view.linesForUnmarked);
+    EXPECT_TRUE(lines->isChecked());
+    ASSERT_NE(w.findChild<QMenu*>("Reduction1"), nullptr);
 }
 
 }  // namespace
