@@ -28,6 +28,7 @@
 #include "plot/ViewModel.h"
 #include "ui/Actions.h"
 #include "ui/TransformActions.h"
+#include "ui/TransformDialogs.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoTexts.h"
 #include "ui/KeyDispatch.h"
@@ -78,6 +79,10 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     buildActions();
 
     // The dialogs live for the whole run.
+    linearDialog_ = new LinearTransformDialog(s_.table.decimalSep, this);
+    splitDialog_ = new SplitDialog(this);
+    sigmaDialog_ = new SigmaDialog(this);
+    sigmaDialog_->onOk = [this](const std::string& limit) { runGuarded([&] { sigmaFilter(s_, limit); }); };
     form5_ = new ReportDialog(this);
     form7_ = new InfoWindow("TForm7", QStringLiteral("Общие сведения"), this);
     form7_->setText(generalInfoText());
@@ -205,6 +210,21 @@ void MainWindow::buildActions() {
         actions_[t.name] = act;
         (t.reductionMenu ? reduction : view)->addAction(act);
     }
+    addDialogCommand(view, "yyconst1", "y=y+ const", [this] {
+        linearDialog_->setDecimalSep(s_.table.decimalSep);
+        linearDialog_->accepted.reset();
+        const bool ok = linearDialog_->exec() == QDialog::Accepted && linearDialog_->accepted;
+        // Closing the dialog otherwise still recomputes and redraws.
+        applyEffects(ok ? linearTransform(s_, *linearDialog_->accepted) : kRangesAndPicture);
+    });
+    addDialogCommand(view, "Splitchannelbysignal1", "Split channel by signal", [this] {
+        if (s_.table.dataFileName.empty()) return;
+        if (splitDialog_->exec() != QDialog::Accepted) return;
+        applyEffects(splitChannelBySignal(s_, reporter_, splitDialog_->boundary));
+    });
+    addDialogCommand(view, "errorbarsetings1", "error bar setings", [this] {
+        if (s_.menu.evenchanneliserror1) sigmaDialog_->show();
+    });
 
     spin_ = new QSpinBox(panel1_);
     spin_->setObjectName("spinedit1");
@@ -337,6 +357,19 @@ void MainWindow::runGuarded(const std::function<void()>& f) {
 void MainWindow::redraw() {
     Pictures(s_, canvas_);
     image1_->setPicture(canvas_.picture);
+}
+
+void MainWindow::addDialogCommand(QMenu* menu, const char* name, const char* caption,
+                                  std::function<void()> run) {
+    auto* act = new QAction(QString::fromUtf8(caption), this);
+    act->setObjectName(name);
+    connect(act, &QAction::triggered, this, [this, run] {
+        runGuarded([&] {
+            if (s_.table.fileList) run();
+        });
+    });
+    actions_[name] = act;
+    menu->addAction(act);
 }
 
 void MainWindow::pressKey(const KeyPress& k) {

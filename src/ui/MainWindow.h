@@ -21,6 +21,7 @@ class QAction;
 class QSpinBox;
 class QToolButton;
 class QFrame;
+class QMenu;
 
 namespace zyt {
 
@@ -57,6 +58,10 @@ public:
 private:
     QWidget* parent_;
 };
+
+class LinearTransformDialog;
+class SplitDialog;
+class SigmaDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -113,6 +118,8 @@ public:
     // it asks for.
     void pressKey(const KeyPress& k);
     void applyEffects(const Effects& e);
+    LinearTransformDialog* linearDialog() { return linearDialog_; }
+    SplitDialog* splitDialog() { return splitDialog_; }
 
     // The plot area changed size.
     void plotResized(int w, int h);
@@ -128,6 +135,7 @@ protected:
 
 private:
     void buildActions();
+    void addDialogCommand(QMenu* menu, const char* name, const char* caption, std::function<void()> run);
     void buildPanels();
     void activated();
     void firstActivation();
@@ -142,6 +150,9 @@ private:
 
     State& s_;
     KeyTable keys_;
+    LinearTransformDialog* linearDialog_ = nullptr;
+    SplitDialog* splitDialog_ = nullptr;
+    SigmaDialog* sigmaDialog_ = nullptr;
     PlotCanvas canvas_;
     WindowReporter reporter_;
     std::string commandLineFile_;
