@@ -162,6 +162,7 @@ TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
 }  // namespace
 }  // namespace zyt
 
+#include <QCheckBox>
 #include <QMenu>
 #include <QtTest/QTest>
 
@@ -226,6 +227,45 @@ TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
     EXPECT_TRUE(s->view.linesForUnmarked);
     EXPECT_TRUE(lines->isChecked());
     ASSERT_NE(w.findChild<QMenu*>("Reduction1"), nullptr);
+}
+
+}  // namespace
+}  // namespace zyt
+
+#include "ui/TransformDialogs.h"
+
+namespace zyt {
+namespace {
+
+TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
+    app();
+    LinearTransformDialog d('.');
+    EXPECT_EQ(d.windowTitle(), "Linear Transform");
+    auto* k = d.findChild<QLineEdit*>("Edit4");
+    EXPECT_EQ(k->toolTip(), "number enaze cgannel");
+    k->setText("x");
+    d.findChild<QPushButton*>("Button1")->click();
+    EXPECT_FALSE(d.accepted);
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    d.findChild<QLineEdit*>("Edit1")->setText("1,5");
+    k->setText("0");
+    d.findChild<QCheckBox*>("CheckBox2")->setChecked(false);
+    d.findChild<QCheckBox*>("CheckBox2")->setChecked(true);  // unchecks "all points"
+    EXPECT_FALSE(d.findChild<QCheckBox*>("CheckBox1")->isChecked());
+    d.findChild<QPushButton*>("Button1")->click();
+    ASSERT_TRUE(d.accepted);
+    EXPECT_EQ(d.accepted->a, 1.5L);
+    EXPECT_EQ(d.accepted->k, 0);
+    EXPECT_FALSE(d.accepted->allRows);
+    EXPECT_EQ(d.findChild<QLineEdit*>("Edit1")->text(), "1.5");
+
+    SplitDialog split;
+    split.findChild<QLineEdit*>("Edit1")->setText("1,5");  // parsed as typed: refused
+    split.findChild<QPushButton*>("Button1")->click();
+    EXPECT_NE(split.result(), QDialog::Accepted);
+    split.findChild<QLineEdit*>("Edit1")->setText("12.25");
+    split.findChild<QPushButton*>("Button1")->click();
+    EXPECT_EQ(split.boundary, 12.25L);
 }
 
 }  // namespace
