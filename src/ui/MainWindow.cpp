@@ -29,6 +29,7 @@
 #include "ui/Actions.h"
 #include "ui/TransformActions.h"
 #include "ui/TransformDialogs.h"
+#include "edit/Mouse.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoTexts.h"
 #include "ui/KeyDispatch.h"
@@ -117,6 +118,21 @@ void MainWindow::buildPanels() {
 
     image1_ = new PlotWidget(central);
     image1_->onResize = [this](int w, int h) { plotResized(w, h); };
+    image1_->setMouseTracking(true);
+    auto mouse = [this](Effects (*f)(State&, int, int, MouseButtons)) {
+        return [this, f](int x, int y, Qt::KeyboardModifiers m, bool left) {
+            runGuarded([&] {
+                MouseButtons b{(m & Qt::ControlModifier) != 0, (m & Qt::AltModifier) != 0, left};
+                applyEffects(f(s_, x, y, b));
+                const MouseState& ms = s_.mouse;
+                image1_->setBand(ms.bandShown && ms.selectionReady | (b.alt && left),
+                                 QRect(QPoint(ms.fixedX, ms.fixedY), QPoint(ms.movingX, ms.movingY)).normalized());
+            });
+        };
+    };
+    image1_->onPress = mouse(mousePress);
+    image1_->onMove = mouse(mouseMove);
+    image1_->onRelease = mouse(mouseRelease);
     lay->addWidget(image1_, 1);
 
     panel2_ = new QFrame(central);
