@@ -125,7 +125,7 @@ void MainWindow::buildPanels() {
                 MouseButtons b{(m & Qt::ControlModifier) != 0, (m & Qt::AltModifier) != 0, left};
                 applyEffects(f(s_, x, y, b));
                 const MouseState& ms = s_.mouse;
-                image1_->setBand(ms.bandShown && ms.selectionReady | (b.alt && left),
+                image1_->setBand(ms.bandShown && (ms.selectionReady || (b.alt && left)),
                                  QRect(QPoint(ms.fixedX, ms.fixedY), QPoint(ms.movingX, ms.movingY)).normalized());
             });
         };

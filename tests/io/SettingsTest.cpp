@@ -36,7 +36,7 @@ TEST(Settings, WrittenLinesAndRoundTrip) {
     s.fit.polyDeg = 2;
     s.fit.fitPeriod1 = 0.5L;
     s.fit.trigDeg1 = 3;
-    s.pg = {0.1L, 10, 1, 2, 1000};
+    s.pg = {0.1L, 10, 1, 2, 1000, ""};
     s.le.leQ = -1e-10L;
     s.table.delMarker = "99.9999";
     saveini(s);
