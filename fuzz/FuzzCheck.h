@@ -36,7 +36,9 @@ inline void resetState(State& s) {
     t.decimalSep = '.';
     t.delMarker = "r";
     s.view = ViewState{};
-    s.fit = FitParams{};
+    s.fit = FitModel{};
+    s.fitResult = FitResult{};
+    s.mouse = MouseState{};
     s.le = LightElements{};
     s.pg = PeriodogramParams{};
     s.red = ReductionState{};

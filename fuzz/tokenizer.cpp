@@ -19,6 +19,7 @@
 
 #include "FuzzCheck.h"
 #include "io/LineTokenizer.h"
+#include "support/LiteralTokenizer.h"
 #include "io/NumberParse.h"
 
 using namespace zyt;
@@ -131,31 +132,9 @@ std::vector<Field> fast(std::string_view line, char point) {
     return out;
 }
 
-// The literal rule: strip blanks, a lone "r" at a prefix length of one,
-// then the first e characters as a number, else one character shorter.
 std::vector<Field> slow(std::string s, char point) {
     std::vector<Field> out;
-    long e = long(s.size());
-    while (e > 0) {
-        while (!s.empty() && s[0] == ' ') {
-            s.erase(0, 1);
-            --e;
-        }
-        if (e == 1 && !s.empty() && s[0] == 'r') {
-            s.erase(0, 1);
-            e = long(s.size());
-            out.push_back({true, 0});
-        }
-        const std::string cand = e > 0 ? s.substr(0, std::size_t(e)) : std::string();
-        const auto v = cand.empty() ? std::nullopt : parseNumber(cand, point);
-        if (v) {
-            out.push_back({false, *v});
-            s.erase(0, std::size_t(e));
-            e = long(s.size());
-        } else {
-            --e;
-        }
-    }
+    for (const LineField& f : test::literalTokenize(std::move(s), point)) out.push_back({f.absent, f.value});
     return out;
 }
 

@@ -85,35 +85,28 @@ void pickNearestPoint(State& s) {
     const int n = std::clamp(t.nChan, 0, kMaxChannels);
     if (t.nRows >= 1 && n >= 1) {
         const int first = std::max(s.view.viewFirst, 1), last = std::min(s.view.viewLast, t.nRows);
+        // With panels only the panel under the pointer takes part; with one
+        // panel every channel does (earlier channel and row win on a tie).
+        int from = 1, to = n;
         if (!s.view.allInOne && n > 1) {
-            int c = 1;
+            from = to = 1;
             for (int k = n; k >= 2; --k) {
                 if (s.view.panelTop[std::size_t(k - 1)] < m.mouseY) {
-                    c = k;
+                    from = to = k;
                     break;
                 }
             }
-            t.curChan = c;
-            long long best = distanceTo(s, 1, c, m.mouseX, m.mouseY);
+            t.curChan = from;
+        }
+        long long best = distanceTo(s, 1, from, m.mouseX, m.mouseY);
+        for (int c = from; c <= to; ++c) {
             for (int r = first; r <= last; ++r) {
                 if (!t.present(r, c)) continue;
                 const long long d = distanceTo(s, r, c, m.mouseX, m.mouseY);
                 if (d < best) {
                     best = d;
                     t.curRow = r;
-                }
-            }
-        } else {
-            long long best = distanceTo(s, 1, 1, m.mouseX, m.mouseY);
-            for (int c = 1; c <= n; ++c) {
-                for (int r = first; r <= last; ++r) {
-                    if (!t.present(r, c)) continue;
-                    const long long d = distanceTo(s, r, c, m.mouseX, m.mouseY);
-                    if (d < best) {
-                        best = d;
-                        t.curRow = r;
-                        t.curChan = c;
-                    }
+                    t.curChan = c;
                 }
             }
         }

@@ -6,6 +6,7 @@
 
 #include "io/LineTokenizer.h"
 #include "io/NumberParse.h"
+#include "support/LiteralTokenizer.h"
 
 namespace zyt {
 namespace {
@@ -24,30 +25,9 @@ std::vector<std::string> fast(const std::string& line) {
     return out;
 }
 
-// Every prefix tried from the longest down, literally, one pass at a time.
-std::vector<std::string> slow(std::string s) {
+std::vector<std::string> slow(const std::string& line) {
     std::vector<std::string> out;
-    long e = long(s.size());
-    while (e > 0) {
-        while (!s.empty() && s[0] == ' ') {
-            s.erase(0, 1);
-            --e;
-        }
-        if (e == 1 && !s.empty() && s[0] == 'r') {
-            s.erase(0, 1);
-            e = long(s.size());
-            out.push_back("r");
-        }
-        const std::string cand = e > 0 ? s.substr(0, std::size_t(e)) : std::string();
-        const auto v = cand.empty() ? std::nullopt : parseNumber(cand);
-        if (v) {
-            out.push_back(show(LineField{false, *v}));
-            s.erase(0, std::size_t(e));
-            e = long(s.size());
-        } else {
-            --e;
-        }
-    }
+    for (const LineField& f : test::literalTokenize(line, '.')) out.push_back(show(f));
     return out;
 }
 
