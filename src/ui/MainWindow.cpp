@@ -614,8 +614,13 @@ void MainWindow::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    e->ignore();
+    // The question may end in quit(), whose own close() is ignored while
+    // this close is under way: the answer decides this close instead.
     N7Click();
+    if (quitting_)
+        e->accept();
+    else
+        e->ignore();
 }
 
 // ---- Form menu -----------------------------------------------------------

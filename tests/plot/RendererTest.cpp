@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QGuiApplication>
+#include <cmath>
 #include <memory>
 
 #include "plot/ChannelRenderer.h"
 #include "plot/Raster.h"
 #include "plot/ViewModel.h"
+#include "support/ControlImage.h"
 
 namespace zyt {
 namespace {
@@ -100,6 +104,71 @@ TEST_F(DrawFixture, LineStyleSkipsAbsentCells) {
     // The polyline joins rows 1 and 3 straight across at the top value.
     const int y = panelY(*s, 1, 0);
     EXPECT_EQ(at(plotX(s->view, 1), y), kBlack);
+}
+
+// Whole pictures against control images. Text is drawn in one named font so
+// that the labels do not depend on the machine's default.
+struct ControlPictures : DrawFixture {
+    void SetUp() override {
+        ensureGuiApplication();
+        QFont f("DejaVu Sans");
+        f.setStyleHint(QFont::SansSerif);
+        QGuiApplication::setFont(f);
+    }
+    // Rows 1..n of channels 1..3: a sinusoid, a flat star with one absent
+    // point, a line through zero; channel 2 marked (drawn blue).
+    void buildThree(int w, int h) {
+        const int n = 24;
+        std::vector<Extended> times, vals;
+        for (int r = 0; r < n; ++r) {
+            times.push_back(2459000.2L + r * 0.01L);
+            vals.push_back(12.3L + 0.4L * std::sin(r * 0.5L));
+        }
+        build(w, h, times, vals);
+        Table& t = s->table;
+        t.lastChan = t.nChan = 3;
+        t.chanUnmarked[2] = 0;
+        t.chanUnmarked[3] = 1;
+        for (int r = 1; r <= n; ++r) {
+            t.obs(r, 2) = 11.0L + 0.02L * ((r * 7) % 5);
+            t.present(r, 2) = r != 9;
+            t.obs(r, 3) = -0.2L + 0.02L * r;
+            t.present(r, 3) = 1;
+        }
+        afterLoad(*s);
+        t.curRow = 6;
+        t.curChan = 2;
+    }
+};
+
+TEST_F(ControlPictures, ThreePanelsCirclesAndCursor) {
+    buildThree(320, 240);
+    Pictures(*s, canvas);
+    EXPECT_TRUE(test::matchesControlImage(canvas.picture, "three-panels"));
+    EXPECT_TRUE(test::matchesControlImage(canvas.cursorless, "three-panels-cursorless"));
+}
+
+TEST_F(ControlPictures, LinesAndErrorBars) {
+    buildThree(320, 240);
+    s->view.symbolName = "line";
+    s->menu.evenchanneliserror1 = true;
+    s->menu.errorbar1 = true;
+    Table& t = s->table;
+    t.errRows.resize(t.nRows, 3);
+    for (int r = 1; r <= t.nRows; ++r) t.errRows.at(r, 1) = 0.05 + 0.01 * (r % 3);
+    computeRanges(*s);
+    Pictures(*s, canvas);
+    EXPECT_TRUE(test::matchesControlImage(canvas.picture, "lines-error-bars"));
+}
+
+TEST_F(ControlPictures, SingleChannelViewAfterZoom) {
+    buildThree(320, 200);
+    s->view.symbolName = "point";
+    showSingleChannel(*s);
+    zoomIn(*s);
+    computeVisibleWindow(*s);
+    Pictures(*s, canvas);
+    EXPECT_TRUE(test::matchesControlImage(canvas.picture, "single-channel-zoomed"));
 }
 
 TEST(RasterTest, LineOmitsEndPixelAndEllipseFillsBox) {

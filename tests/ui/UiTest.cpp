@@ -270,3 +270,117 @@ TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
 
 }  // namespace
 }  // namespace zyt
+
+#include <QImageReader>
+
+namespace zyt {
+namespace {
+
+// Answers a modal dialog with the buttons in turn, one per showing.
+class AnswerInTurn : public QObject {
+public:
+    AnswerInTurn(QDialog& d, std::vector<const char*> buttons) : d_(d), buttons_(std::move(buttons)) {
+        d_.installEventFilter(this);
+    }
+    ~AnswerInTurn() override { d_.removeEventFilter(this); }
+    std::size_t answered() const { return next_; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == &d_ && e->type() == QEvent::Show && next_ < buttons_.size()) {
+            const char* b = buttons_[next_++];
+            QTimer::singleShot(0, &d_, [this, b] { d_.findChild<QPushButton*>(b)->click(); });
+        }
+        return false;
+    }
+
+private:
+    QDialog& d_;
+    std::vector<const char*> buttons_;
+    std::size_t next_ = 0;
+};
+
+struct ExitFixture : MainWindowFixture {
+    std::unique_ptr<MainWindow> w;
+    std::vector<std::string> saveNames;  // what the save dialog answers, in turn
+    int saveAsked = 0;
+    void open() {
+        initialiseViewState(*s);
+        w = std::make_unique<MainWindow>(*s);
+        w->resize(700, 500);
+        w->show();
+        QApplication::processEvents();
+        w->chooseOpenFiles = [this] { return std::vector<std::string>{file}; };
+        w->N10Click();
+        w->chooseSaveFile = [this](const QString&, const QString&) -> std::optional<std::string> {
+            const std::size_t k = std::size_t(saveAsked++);
+            if (k >= saveNames.size() || saveNames[k].empty()) return std::nullopt;
+            return saveNames[k];
+        };
+    }
+    QDialog& dialog(const char* name) { return *w->findChild<QDialog*>(name); }
+};
+
+TEST_F(ExitFixture, EscapeAsksThenSavesTheDataAndQuits) {
+    open();
+    s->table.obs(2, 1) = 14.25L;  // an edit the exit save must keep
+    {
+        AnswerInTurn cancel(dialog("TForm20"), {"Button3"});
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        EXPECT_EQ(cancel.answered(), 1u);
+    }
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(saveAsked, 0);
+
+    saveNames = {dir.file("kept.dat")};
+    AnswerInTurn yes(dialog("TForm20"), {"Button1"});
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_EQ(saveAsked, 1);
+    const std::string saved = test::readFile(dir.file("kept.dat"));
+    EXPECT_NE(saved.find("14.25"), std::string::npos) << saved;
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(ExitFixture, ExitWithoutSavedPictureAsksUntilSavedAsBmp) {
+    open();
+    ASSERT_EQ(s->view.pictureSaved, 0);
+    // Yes, then the file dialog is cancelled: the question comes again;
+    // Yes and a name: the picture goes to NAME.bmp and the program quits.
+    saveNames = {"", dir.file("plot")};
+    AnswerInTurn answers(dialog("TForm9"), {"Button1", "Button1"});
+    w->findChild<QToolButton*>("SpeedButton7")->click();
+    EXPECT_EQ(answers.answered(), 2u);
+    EXPECT_EQ(saveAsked, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("plot")));
+    QImageReader bmp(QString::fromStdString(dir.file("plot.bmp")));
+    EXPECT_EQ(bmp.format(), "bmp");
+    const QImage img = bmp.read();
+    EXPECT_EQ(img.size(), w->canvas().picture.size());
+    EXPECT_EQ(img.pixel(0, 0) | 0xff000000u, w->canvas().picture.pixel(0, 0) | 0xff000000u);
+    EXPECT_EQ(s->view.pictureSaved, 1);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(ExitFixture, ExitQuestionCancelNoAndAlreadySaved) {
+    open();
+    {
+        AnswerInTurn cancel(dialog("TForm9"), {"Button3"});
+        w->N7Click();
+        EXPECT_EQ(cancel.answered(), 1u);
+    }
+    EXPECT_TRUE(w->isVisible());
+    s->view.pictureSaved = 1;  // a picture saved since the last drawing: no question
+    w->N7Click();
+    EXPECT_EQ(saveAsked, 0);
+    EXPECT_FALSE(w->isVisible());
+
+    open();  // the window's close box asks the same question; No quits unsaved
+    AnswerInTurn no(dialog("TForm9"), {"Button2"});
+    w->close();
+    EXPECT_EQ(no.answered(), 1u);
+    EXPECT_EQ(saveAsked, 0);
+    EXPECT_FALSE(w->isVisible());
+}
+
+}  // namespace
+}  // namespace zyt
