@@ -184,6 +184,14 @@ Effects moveSelectionEdge(State& s, const std::string& arrow, bool shift) {
     return kNothing;
 }
 
+int findLine(const std::vector<std::string>& items, const std::string& typed) {
+    if (typed.empty()) return -1;
+    const std::string needle = typed.front() == ' ' ? typed : " " + typed;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].find(needle) != std::string::npos) return int(i);
+    return -1;
+}
+
 Effects lineListEntry(State& s, const std::string& line, const std::string& folder) {
     MouseState& m = s.mouse;
     m.selectionReady = false;

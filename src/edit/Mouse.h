@@ -3,6 +3,7 @@
 // points or rows with Ctrl, the rubber-band rectangle with Alt, and the
 // time and value under the pointer. Pixels are those of the last drawing.
 #include <string>
+#include <vector>
 
 #include "core/Effects.h"
 #include "core/State.h"
@@ -33,6 +34,11 @@ void showSelection(State& s);
 // Alt+arrows: a time edge by 1 (Shift: the left one, else the right one) or
 // a value edge by 0.001 (Shift: the upper one, else the lower one).
 Effects moveSelectionEdge(State& s, const std::string& arrow, bool shift);
+
+// The line-list dialog's search: the first item that holds the typed text,
+// with a blank put in front when the text does not start with one; -1 when
+// none does or nothing was typed.
+int findLine(const std::vector<std::string>& items, const std::string& typed);
 
 // Alt+S: one line-list entry for the chosen line into "ttt.dat" in folder.
 Effects lineListEntry(State& s, const std::string& line, const std::string& folder = "");

@@ -10,6 +10,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "edit/Mouse.h"
+#include "io/TextFile.h"
+
 namespace zyt {
 namespace {
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
@@ -155,6 +158,52 @@ void MarkerDialog::prepare() {
     combo_->setCurrentIndex(0);
     combo_->setEditText(combo_->itemText(0));
     quiet_ = false;
+}
+
+LineListDialog::LineListDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("TForm38");
+    setWindowTitle("Form38");
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(label(this, "Label1", QStringLiteral("введите  линию")));
+    combo_ = new QComboBox(this);
+    combo_->setObjectName("ComboBox1");
+    combo_->setEditable(true);
+    combo_->setMinimumContentsLength(40);
+    lay->addWidget(combo_);
+    search_ = new QLineEdit(this);
+    search_->setObjectName("Edit1");
+    lay->addWidget(search_);
+    auto* ok = button(this, "Button1", "Ok");
+    ok->setDefault(true);
+    lay->addWidget(ok);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(search_, &QLineEdit::textEdited, this, &LineListDialog::search);
+}
+
+void LineListDialog::loadLines(const std::string& fileName) {
+    LineReader in(fileName);
+    QStringList lines;
+    std::string_view line;
+    while (in.next(line)) lines << QString::fromUtf8(line.data(), qsizetype(line.size()));
+    combo_->addItems(lines);
+}
+
+void LineListDialog::search(const QString& typed) {
+    std::vector<std::string> items;
+    items.reserve(std::size_t(combo_->count()));
+    for (int i = 0; i < combo_->count(); ++i) items.push_back(combo_->itemText(i).toStdString());
+    const int k = findLine(items, typed.toStdString());
+    if (k >= 0) combo_->setCurrentIndex(k);
+}
+
+std::optional<std::string> LineListDialog::choose() {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (combo_->count() < 2 && chooseListFile)
+            if (auto f = chooseListFile()) loadLines(*f);
+    }
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return combo_->currentText().toStdString();
 }
 
 InfoWindow::InfoWindow(const char* objectName, const QString& caption, QWidget* parent) : QDialog(parent) {

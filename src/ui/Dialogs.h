@@ -3,6 +3,7 @@
 // carry their designer names, so that tests find them with findChild.
 #include <QDialog>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "io/GenerateRandom.h"
@@ -71,6 +72,27 @@ public:
 private:
     QComboBox* combo_;
     bool quiet_ = false;
+};
+
+// TForm38 "Form38": a line of the line list for the rubber-band entry. On
+// its first showing a list of fewer than two lines is filled from a text
+// file that `chooseListFile` names; the search edit selects the first line
+// holding what is typed.
+class LineListDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LineListDialog(QWidget* parent = nullptr);
+    std::function<std::optional<std::string>()> chooseListFile;
+    // Every line of the file becomes an item; throws IoError naming it.
+    void loadLines(const std::string& fileName);
+    // Shows the dialog modally: the combo box text on Ok, nothing on Cancel.
+    std::optional<std::string> choose();
+
+private:
+    void search(const QString& typed);
+    QComboBox* combo_;
+    QLineEdit* search_;
+    bool shownBefore_ = false;
 };
 
 // TForm7 "Общие сведения" and TForm8 "Правила пользования": read-only text.

@@ -38,11 +38,15 @@
 namespace zyt {
 
 void DragLabel::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) grab_ = e->position().toPoint();
+    if (e->button() == Qt::LeftButton && onDragStart) onDragStart();
 }
 
+// The dragged caption's top left corner follows the pointer over the plot.
 void DragLabel::mouseMoveEvent(QMouseEvent* e) {
-    if (e->buttons() & Qt::LeftButton) move(mapToParent(e->position().toPoint() - grab_));
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    QWidget* plot = parentWidget();
+    const QPoint p = mapToParent(e->position().toPoint());
+    if (plot && plot->rect().contains(p)) move(p);
 }
 
 void WindowReporter::message(std::string_view text) {
@@ -94,6 +98,12 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     form30_ = new GenerateRandomDialog(this);
     form36_ = new MarkerDialog(this);
     form36_->onText = [this](const std::string& t) { setDelMarker(s_, t); };
+    form38_ = new LineListDialog(this);
+    form38_->chooseListFile = [this]() -> std::optional<std::string> {
+        const QString n = QFileDialog::getOpenFileName(this, "Open", QString(), "text (*.txt *.dat *.lin);;all files (*)");
+        if (n.isEmpty()) return std::nullopt;
+        return n.toStdString();
+    };
 
     qApp->installEventFilter(new KeyDispatcher(*this));
     if (s_.view.enabled.empty()) setStartControls(s_);
@@ -157,6 +167,8 @@ void MainWindow::buildPanels() {
         auto* l = new DragLabel(text, image1_);
         l->setObjectName(name);
         l->setCursor(Qt::SizeAllCursor);
+        const int number = name[5] - '0';
+        l->onDragStart = [this, number] { s_.mouse.draggedLabel = number; };
         l->hide();
         return l;
     };
@@ -390,7 +402,7 @@ void MainWindow::addDialogCommand(QMenu* menu, const char* name, const char* cap
 
 void MainWindow::pressKey(const KeyPress& k) {
     runGuarded([&] {
-        KeyContext ctx{s_, reporter_, [this] { exitWithQuestion(); }, {}, ""};
+        KeyContext ctx{s_, reporter_, [this] { exitWithQuestion(); }, [this] { return form38_->choose(); }, ""};
         applyEffects(keys_.press(ctx, k));
     });
 }

@@ -32,6 +32,7 @@ class GenerateRandomDialog;
 class SavePlotDialog;
 class MarkerDialog;
 class InfoWindow;
+class LineListDialog;
 
 // A caption label that the mouse can drag over the plot.
 class DragLabel : public QLabel {
@@ -39,12 +40,11 @@ class DragLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    std::function<void()> onDragStart;
+
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
-
-private:
-    QPoint grab_;
 };
 
 // Message boxes for the commands' messages; the status text goes to Label8.
@@ -120,6 +120,7 @@ public:
     void applyEffects(const Effects& e);
     LinearTransformDialog* linearDialog() { return linearDialog_; }
     SplitDialog* splitDialog() { return splitDialog_; }
+    LineListDialog* lineListDialog() { return form38_; }
 
     // The plot area changed size.
     void plotResized(int w, int h);
@@ -181,6 +182,7 @@ private:
     ExitDialog* form20_;
     GenerateRandomDialog* form30_;
     MarkerDialog* form36_;
+    LineListDialog* form38_;
 };
 
 }  // namespace zyt

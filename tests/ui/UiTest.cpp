@@ -384,3 +384,77 @@ TEST_F(ExitFixture, ExitQuestionCancelNoAndAlreadySaved) {
 
 }  // namespace
 }  // namespace zyt
+
+#include "ui/Dialogs.h"
+
+namespace zyt {
+namespace {
+
+// Runs the test body in the fixture's folder (Alt+S writes "ttt.dat" to the
+// current folder).
+struct InFolder {
+    std::filesystem::path before = std::filesystem::current_path();
+    explicit InFolder(const std::filesystem::path& p) { std::filesystem::current_path(p); }
+    ~InFolder() { std::filesystem::current_path(before); }
+};
+
+TEST_F(ExitFixture, AltSWritesTheLineChosenInTheLineListDialog) {
+    open();
+    InFolder here(dir.path());
+    const std::string list = dir.write("lines.txt", "6562.8   H alpha\r\n4861.3   H beta\r\n");
+    int asked = 0;
+    w->lineListDialog()->chooseListFile = [&]() -> std::optional<std::string> {
+        ++asked;
+        return list;
+    };
+    QDialog& d = dialog("TForm38");
+    EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), QStringLiteral("введите  линию"));
+
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::AltModifier);  // no rectangle yet: nothing
+    EXPECT_EQ(asked, 0);
+
+    s->mouse.selectionReady = true;
+    s->mouse.selX1 = 2450000.1L;
+    s->mouse.selX2 = 2450000.3L;
+    s->mouse.selY1 = 12.0L;
+    s->mouse.selY2 = 12.5L;
+    QTimer::singleShot(0, &d, [&d] {
+        QTest::keyClicks(d.findChild<QLineEdit*>("Edit1"), "beta");
+        d.findChild<QPushButton*>("Button1")->click();
+    });
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(d.findChild<QComboBox*>("ComboBox1")->count(), 2);
+    EXPECT_FALSE(s->mouse.selectionReady);
+    const std::string entry = "4861.3  \r\n H, beta, 2450000, 2450000, 12.500, 12.000, 1.0\r\n\r\n";
+    EXPECT_EQ(test::readFile(dir.file("ttt.dat")), entry);
+
+    // The list is asked for once; a closed dialog writes nothing.
+    s->mouse.selectionReady = true;
+    QTimer::singleShot(0, &d, [&d] { d.reject(); });
+    QTest::keyClick(w.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(test::readFile(dir.file("ttt.dat")), entry);
+}
+
+TEST_F(ExitFixture, CaptionLabelsFollowTheDragOverThePlot) {
+    open();
+    auto* plot = w->findChild<QWidget*>("Image1");
+    auto* label6 = w->findChild<QLabel*>("Label6");
+    ASSERT_TRUE(label6->isVisible());
+    QTest::mousePress(label6, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_EQ(s->mouse.draggedLabel, 6);
+    const QPoint target(120, 90);
+    QMouseEvent move(QEvent::MouseMove, label6->mapFromParent(target), label6->mapToGlobal(label6->mapFromParent(target)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label6, &move);
+    EXPECT_EQ(label6->pos(), target);
+    const QPoint outside(plot->width() + 50, 10);  // off the plot: the label stays
+    QMouseEvent away(QEvent::MouseMove, label6->mapFromParent(outside), label6->mapToGlobal(label6->mapFromParent(outside)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(label6, &away);
+    EXPECT_EQ(label6->pos(), target);
+}
+
+}  // namespace
+}  // namespace zyt
