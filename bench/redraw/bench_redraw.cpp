@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "core/Reporter.h"
+#include "edit/KeyTable.h"
 #include "plot/ChannelRenderer.h"
 #include "plot/ViewModel.h"
 
@@ -39,7 +41,9 @@ int main(int argc, char** argv) {
         for (int c = 1; c <= 4; ++c) {
             const double v = 12 + c + 0.3 * std::sin(r * 1e-4 * c) + 0.05 * (uni() - 0.5) * c;
             t.obs(r, c) = v;
-            t.present(r, c) = 1;
+            // Channel 4 has a value in one row of 1000 only, so that a
+            // cursor step there passes 999 absent cells.
+            t.present(r, c) = c != 4 || r % 1000 == 1;
             float rec[3] = {float(time - 2460000.0), float(v), float(c)};
             csv.write(reinterpret_cast<const char*>(rec), sizeof rec);
         }
@@ -71,6 +75,34 @@ int main(int argc, char** argv) {
     }
     b = Clock::now();
     const double cursor = seconds(a, b) / moves;
+
+    // Cursor steps by the key Right as the window runs them: the key, then
+    // the marker and status line (or a full drawing when the key asks).
+    KeyTable keys;
+    CollectingReporter rep;
+    KeyContext ctx{*s, rep, {}, {}, ""};
+    const KeyPress right = *parseKeyName("Right");
+    auto steps = [&](int chan, int n, int& full) {
+        t.curRow = 1;
+        t.curChan = chan;
+        full = 0;
+        const auto a0 = Clock::now();
+        for (int i = 0; i < n; ++i) {
+            const Effects e = keys.press(ctx, right);
+            if (e.ranges) computeRanges(*s);
+            if (e.visibleWindow) computeVisibleWindow(*s);
+            if (e.picture) {
+                Pictures(*s, canvas);
+                ++full;
+            } else if (e.cursor) {
+                redrawCursor(*s, canvas);
+            }
+        }
+        return seconds(a0, Clock::now()) / n;
+    };
+    int fullDense = 0, fullSparse = 0;
+    const double stepDense = steps(1, 500, fullDense);
+    const double stepSparse = steps(4, 500, fullSparse);
     writeImageFile(canvas.picture, "/tmp/zyt_bench.png", "PNG");
 
     const std::string script =
@@ -88,6 +120,9 @@ int main(int argc, char** argv) {
     std::printf("rows %d x 4 channels, picture 1920x1080\n", rows);
     std::printf("full redraw (Pictures): %.4f s   (target < 0.3 s)\n", full);
     std::printf("cursor move:            %.3f ms  (target < 5 ms)\n", cursor * 1000);
+    std::printf("cursor step (key Right): %.3f ms, %d full redraws in 500  (target < 5 ms)\n", stepDense * 1000,
+                fullDense);
+    std::printf("cursor step over 999 absent cells: %.3f ms, %d full redraws in 500\n", stepSparse * 1000, fullSparse);
     if (mpl > 0)
         std::printf("matplotlib scatter:     %.3f s   ratio %.1fx  (target >= 10x)\n", mpl, mpl / full);
     else
