@@ -202,6 +202,9 @@ std::optional<std::string> LineListDialog::choose() {
         if (combo_->count() < 2 && chooseListFile)
             if (auto f = chooseListFile()) loadLines(*f);
     }
+    // Typing goes to the search first; the line itself stays editable.
+    search_->clear();
+    search_->setFocus();
     if (exec() != QDialog::Accepted) return std::nullopt;
     return combo_->currentText().toStdString();
 }
