@@ -60,6 +60,13 @@ TEST_F(InFolder, WindowZoomAndPictureAtTheChosenSize) {
     EXPECT_EQ(img.height(), 200);
 }
 
+TEST_F(InFolder, StatusLineFollowsTheCursorKeys) {
+    dir.write("d.dat", "1 10\r\n2 11\r\n4 12\r\n");
+    const std::string out = run("open d.dat; key Right; key Right; info");
+    EXPECT_TRUE(hasLine(out, "curRow=3"));
+    EXPECT_TRUE(hasLine(out, "Label8=Current point = 3   1  x=4.0000000 y=12.0000000  1/x=0.2500000"));
+}
+
 TEST_F(InFolder, ViewsAndUnknownView) {
     const std::string out = run("generate-random points=5 channels=3; view differences; info; view single; info");
     EXPECT_TRUE(hasLine(out, "viewModeName=differencies"));

@@ -1,7 +1,8 @@
 // What the batch runner does after a command asked for a recomputation or a
-// redraw: the ranges, the visible window and the drawing geometry that a
-// drawing of the current size would have.
+// redraw: the ranges, the visible window, the drawing geometry that a
+// drawing of the current size would have and the status line.
 #include "app/script/ScriptRunner.h"
+#include "plot/ChannelRenderer.h"
 #include "plot/ViewModel.h"
 
 namespace zyt {
@@ -13,6 +14,8 @@ void registerViewEffects(ScriptRunner& r) {
         if (e.ranges) computeRanges(s, &x.reporter());
         if (e.visibleWindow || e.picture) computeVisibleWindow(s);
         if (e.picture) setDrawingGeometry(s);
+        // The status line a redraw or a cursor move would show.
+        if (e.picture || e.cursor) s.view.label8 = statusLine(s);
     });
 }
 
