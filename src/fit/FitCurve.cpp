@@ -22,11 +22,15 @@ void fitCurveSamples(State& s, int ch, FitCurve& out) {
     }
 }
 
+int fitCurveCount(const State& s) {
+    if (!s.fitResult.fitOn) return 0;
+    return s.fit.fitAllChannels ? std::clamp(s.table.nChan, 0, kMaxFitSlots) : 1;
+}
+
 std::vector<FitCurve> fitCurves(State& s) {
     std::vector<FitCurve> curves;
-    if (!s.fitResult.fitOn) return curves;
-    const int k = s.fit.fitAllChannels ? std::min(s.table.nChan, kMaxFitSlots) : 1;
-    curves.resize(std::size_t(std::max(k, 0)));
+    const int k = fitCurveCount(s);
+    curves.resize(std::size_t(k));
     for (int ch = 1; ch <= k; ++ch) fitCurveSamples(s, ch, curves[std::size_t(ch - 1)]);
     return curves;
 }

@@ -20,8 +20,12 @@ struct FitCurve {
 // `out` (its vectors are reused). Sets nParams from the model.
 void fitCurveSamples(State& s, int ch, FitCurve& out);
 
-// Every curve to draw: none while fitOn is clear, channel 1, or channels
-// 1..nChan with "for all channels".
+// How many channel slots have a curve: 0 while fitOn is clear, 1, or
+// nChan (at most 20) with "for all channels".
+int fitCurveCount(const State& s);
+
+// Every curve to draw: slots 1..fitCurveCount(s). A caller that draws one
+// curve at a time can call fitCurveSamples with one buffer instead.
 std::vector<FitCurve> fitCurves(State& s);
 
 }  // namespace zyt

@@ -4,10 +4,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <vector>
 
+#include "fit/FitCurve.h"
 #include "io/Format.h"
 #include "plot/ControlStates.h"
 #include "plot/Raster.h"
@@ -264,6 +265,37 @@ void drawPoints(const State& s, Raster& ras, int width, int height) {
     }
 }
 
+// Step 11: the fitted curve of every fitted slot in its own panel, with the
+// accuracy band: f in fgColor, f+-sigma red, f+-2 sigma green. Each of the
+// five polylines goes on from its own previous sample.
+void drawFitCurves(State& s, Raster& ras) {
+    const int k = std::min(fitCurveCount(s), nShown(s));
+    if (k < 1) return;
+    struct Line {
+        Extended sigmas;
+        QRgb colour;
+        int x = 0, y = 0;
+    };
+    Line lines[5] = {{0, s.view.fgColor}, {1, kRed}, {-1, kRed}, {2, kGreen}, {-2, kGreen}};
+    FitCurve curve;
+    for (int ch = 1; ch <= k; ++ch) {
+        fitCurveSamples(s, ch, curve);
+        for (std::size_t i = 0; i < curve.t.size(); ++i) {
+            const int x = plotX(s.view, curve.t[i]);
+            for (Line& l : lines) {
+                const int y = panelY(s, ch, curve.f[i] + l.sigmas * curve.sigma[i]);
+                if (i > 0) {
+                    ras.setPen(l.colour);
+                    ras.moveTo(l.x, l.y);
+                    ras.lineTo(x, y);
+                }
+                l.x = x;
+                l.y = y;
+            }
+        }
+    }
+}
+
 bool cursorDrawable(const State& s) {
     const Table& t = s.table;
     return t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= nShown(s);
@@ -350,6 +382,7 @@ void drawChannelPanels(State& s, PlotCanvas& canvas) {
         drawValueAxes(s, ras, tp, len);
         v.colourPeriod = phaseColourPeriod(s);
         drawPoints(s, ras, img.width(), img.height());
+        drawFitCurves(s, ras);
     }
     canvas.cursorless = img;
     drawCursorMarker(s, img);

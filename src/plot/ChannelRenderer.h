@@ -2,7 +2,8 @@
 // The channel-panel drawing: one panel per channel 1..nChan stacked
 // downward on a shared time axis, with the frame, the time ticks and labels,
 // separators, zero lines, value labels, the data points, error bars, the
-// cursor marker and the status line. The picture is view.imageWidth x
+// fitted curve with its accuracy band (while fitOn is set), the cursor
+// marker and the status line. The picture is view.imageWidth x
 // view.imageHeight pixels; the geometry globals of the view are set.
 #include <string>
 

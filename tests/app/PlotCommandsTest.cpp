@@ -67,6 +67,29 @@ TEST_F(InFolder, StatusLineFollowsTheCursorKeys) {
     EXPECT_TRUE(hasLine(out, "Label8=Current point = 3   1  x=4.0000000 y=12.0000000  1/x=0.2500000"));
 }
 
+// Pixels of the band colour of two standard deviations (green 0, 128, 0),
+// which nothing else in this drawing uses.
+int greenPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xffffffu) == 0x008000u;
+    return n;
+}
+
+TEST_F(InFolder, PictureShowsTheFittedCurveWhileTheFitIsOn) {
+    std::string data;
+    for (int i = 0; i < 12; ++i) data += std::to_string(i) + (i % 2 ? " 3.5 " : " 3.0 ") + "\n";
+    const std::string file = dir.write("zigzag.dat", data);
+    int code = 0;
+    const std::string out =
+        run("open " + file +
+                "; size 400 300; fit degree=1 trig1=0; picture on.png; key P; picture off.png",
+            &code);
+    ASSERT_EQ(code, 0) << out;
+    EXPECT_GT(greenPixels(QImage(QString::fromStdString(dir.file("on.png")))), 300);
+    EXPECT_EQ(greenPixels(QImage(QString::fromStdString(dir.file("off.png")))), 0);
+}
+
 TEST_F(InFolder, ViewsAndUnknownView) {
     const std::string out = run("generate-random points=5 channels=3; view differences; info; view single; info");
     EXPECT_TRUE(hasLine(out, "viewModeName=differencies"));

@@ -200,3 +200,114 @@ TEST(PhaseColourTest, CyclesRepeatAfterFive) {
 
 }  // namespace
 }  // namespace zyt
+
+#include <cmath>
+
+#include "fit/LeastSquares.h"
+
+namespace zyt {
+namespace {
+
+// y = 2 + 0.5 t (+ k for channel k) at t = 0..10 with the residuals +d, -d,
+// -d, +d at t = 0, 1, 9, 10: they sum to zero and are orthogonal to t, so
+// the least-squares line is exactly the chosen one, T_mean = 5,
+// sigma0 = sqrt(4 d^2 / 9) and sigma(t) = sigma0 sqrt(1/11 + (t-5)^2/110).
+struct FitDrawFixture : DrawFixture {
+    static constexpr Extended d = 0.6L;
+    static Extended line(int ch, Extended t) { return 1 + ch + 0.5L * t; }
+    static Extended sigma(Extended t) {
+        return std::sqrt(4 * d * d / 9) * std::sqrt(1 / 11.0L + (t - 5) * (t - 5) / 110);
+    }
+    void buildLines(int channels) {
+        std::vector<Extended> times, vals;
+        for (int i = 0; i <= 10; ++i) times.push_back(i), vals.push_back(0);
+        build(400, 300, times, vals);
+        Table& t = s->table;
+        for (int ch = 1; ch <= channels; ++ch)
+            for (int r = 1; r <= t.nRows; ++r) {
+                const int i = r - 1;
+                const Extended e = (i == 0 || i == 10) ? d : (i == 1 || i == 9) ? -d : 0;
+                t.obs(r, ch) = line(ch, i) + e;
+                t.present(r, ch) = 1;
+                t.chanUnmarked[std::size_t(ch)] = 1;
+            }
+        t.nChan = t.lastChan = channels;
+        s->view.symbolName = "point";
+        s->fit.polyDeg = 1;
+        s->fit.trigDeg1 = 0;
+        s->fit.fitAllChannels = channels > 1;
+        s->fitResult.fitOn = true;
+        afterLoad(*s);
+        ASSERT_EQ(polynom(*s).fitted, channels);
+    }
+    QRgb cursorlessAt(int x, int y) const { return canvas.cursorless.pixel(x, y) | 0xff000000u; }
+    // Pixels of colour c in the cursor-free copy (the marker is red).
+    int countColour(QRgb c) const {
+        int n = 0;
+        for (int y = 0; y < canvas.cursorless.height(); ++y)
+            for (int x = 0; x < canvas.cursorless.width(); ++x) n += cursorlessAt(x, y) == c;
+        return n;
+    }
+};
+
+TEST_F(FitDrawFixture, FittedLineAndItsBandsWhereTheMappingPutsThem) {
+    buildLines(1);
+    s->table.curRow = 6;  // the marker on the data point at t = 5
+    Pictures(*s, canvas);
+    EXPECT_EQ(s->fitResult.nParams, 2);
+    // Sample times of the 10001-point grid 0..10, away from the data points.
+    for (Extended t : {2.5L, 4.25L, 7.75L}) {
+        const int x = plotX(s->view, t);
+        const Extended f = line(1, t), sg = sigma(t);
+        const int yf = panelY(*s, 1, f);
+        const int yUp = panelY(*s, 1, f + sg), yDown = panelY(*s, 1, f - sg);
+        const int y2Up = panelY(*s, 1, f + 2 * sg), y2Down = panelY(*s, 1, f - 2 * sg);
+        ASSERT_GT(std::abs(yUp - yf), 1) << "the band must be wider than a pixel for this check";
+        EXPECT_TRUE((yUp < yf && yf < yDown) || (yDown < yf && yf < yUp)) << double(t);
+        EXPECT_EQ(at(x, yf), kBlack) << double(t);
+        EXPECT_EQ(at(x, yUp), kRed) << double(t);
+        EXPECT_EQ(at(x, yDown), kRed) << double(t);
+        EXPECT_EQ(at(x, y2Up), kGreen) << double(t);
+        EXPECT_EQ(at(x, y2Down), kGreen) << double(t);
+        // Between the lines the panel stays white.
+        EXPECT_EQ(at(x, (yf + yUp) / 2), kWhite) << double(t);
+        EXPECT_EQ(cursorlessAt(x, yf), kBlack) << "the curve is part of the cursor-free copy";
+    }
+    // A cursor move puts the cursor-free copy back: the curve stays.
+    s->table.curRow = 2;
+    redrawCursor(*s, canvas);
+    EXPECT_EQ(at(plotX(s->view, 4.25L), panelY(*s, 1, line(1, 4.25L))), kBlack);
+}
+
+TEST_F(FitDrawFixture, NothingDrawnWhileFitOnIsClear) {
+    buildLines(1);
+    Pictures(*s, canvas);
+    EXPECT_GT(countColour(kRed), 300);
+    EXPECT_GT(countColour(kGreen), 300);
+    s->fitResult.fitOn = false;
+    Pictures(*s, canvas);
+    EXPECT_EQ(countColour(kRed), 0);
+    EXPECT_EQ(countColour(kGreen), 0);
+    EXPECT_EQ(at(plotX(s->view, 4.25L), panelY(*s, 1, line(1, 4.25L))), kWhite);
+}
+
+TEST_F(FitDrawFixture, ForAllChannelsEachPanelGetsItsOwnCurve) {
+    buildLines(2);
+    s->table.curRow = 11;  // the marker at the right end, away from t = 7.75
+    Pictures(*s, canvas);
+    for (int ch = 1; ch <= 2; ++ch) {
+        const int y = panelY(*s, ch, line(ch, 7.75L));
+        EXPECT_GE(y, s->view.panelTop[std::size_t(ch - 1)]);
+        EXPECT_LT(y, s->view.panelTop[std::size_t(ch)]);
+        EXPECT_EQ(at(plotX(s->view, 7.75L), y), kBlack) << ch;
+        EXPECT_EQ(at(plotX(s->view, 7.75L), panelY(*s, ch, line(ch, 7.75L) + sigma(7.75L))), kRed)
+            << ch;
+    }
+    // Without "for all channels" only panel 1 has a curve.
+    s->fit.fitAllChannels = false;
+    Pictures(*s, canvas);
+    EXPECT_EQ(at(plotX(s->view, 7.75L), panelY(*s, 2, line(2, 7.75L))), kWhite);
+}
+
+}  // namespace
+}  // namespace zyt
