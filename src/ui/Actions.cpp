@@ -24,7 +24,7 @@ const std::vector<ActionSpec>& actionTable() {
         {"SpeedButton5", "Zoom", "", P::ToolBar, QStyle::SP_ArrowUp, false, false, false, &M::zoomClick},
         {"SpeedButton6", "Unzoom", "", P::ToolBar, QStyle::SP_ArrowDown, false, false, false, &M::unzoomClick},
         {"SpeedButton7", "Выход", "", P::ToolBar, QStyle::SP_DialogCloseButton, true, false, false, &M::N7Click},
-        {"SpeedButton16", "Approximation", "", P::ToolBar, QStyle::SP_FileDialogContentsView, false, false, false, nullptr},
+        {"SpeedButton16", "Approximation", "", P::ToolBar, QStyle::SP_FileDialogContentsView, false, false, false, &M::SpeedButton16Click},
         {"SpeedButton10", "Shift view screen left", "", P::ToolBar, QStyle::SP_ArrowLeft, false, false, false, &M::shiftLeftClick},
         {"SpeedButton12", "Shift view screen right", "", P::ToolBar, QStyle::SP_ArrowRight, false, false, false, &M::shiftRightClick},
 
@@ -41,6 +41,16 @@ const std::vector<ActionSpec>& actionTable() {
         {"openperiodogram1", "Open periodogram", "", P::File, none, true, false, false, &M::openperiodogram1Click},
         {"GenerateRandom1", "Generate Random", "", P::File, none, true, false, false, &M::GenerateRandom1Click},
         {"N7", "E&xit", "F10", P::File, none, true, false, false, &M::N7Click},
+
+        // Approximation menu.
+        {"N1", "Polynomial", "", P::Approximation, none, false, false, false, &M::N1Click},
+        {"coefficientsofapolynomial1", "coefficients of a polynomial", "", P::Approximation, none, true, false, false, &M::coefficientsofapolynomial1Click},
+        {"saveapproxymation1", "save approximation", "", P::Approximation, none, true, false, false, &M::saveapproxymation1Click},
+        {"saveorijianl1", "save original data+approximation", "", P::Approximation, none, true, false, false, &M::saveorijianl1Click},
+        {"otbelivanie1", "&De-trending", "", P::Approximation, none, true, false, false, &M::otbelivanie1Click},
+        {"Detrending1", "De-trending (only polynomial trend)", "", P::Approximation, none, true, false, false, &M::Detrending1Click},
+        {"Addcolorsaschanelsuseaproxymations1", "Add colors as chanels use aproxymations", "", P::Approximation, none, true, false, false, &M::Addcolorsaschanelsuseaproxymations1Click},
+        {"saveapproximation05151", "Phase -0.5..1.5", "", P::Approximation, none, true, true, false, &M::saveapproximation05151Click},
 
         // Form menu.
         {"N25", "Tools", "Ctrl+I", P::Form, none, true, true, true, &M::N25Click},

@@ -13,7 +13,7 @@ namespace zyt {
 class MainWindow;
 using Handler = void (MainWindow::*)();
 
-enum class Place { ToolBar, File, Form, View, Help };
+enum class Place { ToolBar, File, Approximation, Form, View, Help };
 
 struct ActionSpec {
     const char* name;      // objectName (designer name)

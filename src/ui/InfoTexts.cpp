@@ -31,7 +31,12 @@ QString rulesIntroText() {
         "4. The number next to the tool buttons is the count of channels shown; change it with the small "
         "arrows beside it.\n"
         "5. Exit asks whether to save the picture when the plot was drawn since the last save; Esc asks "
-        "whether to save the data.\n\n"
+        "whether to save the data.\n"
+        "6. Approximation / Polynomial asks for the degree of the polynomial and up to three periods "
+        "with the degrees of their trigonometric polynomials, then draws the fit over the data with "
+        "its accuracy: one sigma red, two sigma green. Choosing it again hides the fit; the "
+        "Approximation tool button fits again with the same model. \"coefficients of a polynomial\" "
+        "shows koef.info; the fit reports koef.info and aproxy.dat go into the working folder.\n\n"
         "Keys:\n");
 }
 

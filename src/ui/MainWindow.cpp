@@ -31,6 +31,7 @@
 #include "ui/TransformDialogs.h"
 #include "edit/Mouse.h"
 #include "ui/Dialogs.h"
+#include "ui/FitDialogs.h"
 #include "ui/InfoTexts.h"
 #include "ui/KeyDispatch.h"
 #include "ui/PlotWidget.h"
@@ -95,6 +96,8 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     form8_->setText(rulesText());
     form9_ = new SavePlotDialog(this);
     form20_ = new ExitDialog(this);
+    form23_ = new PolynomialWindow(s_, this);
+    form29_ = new CoefficientsWindow(this);
     form30_ = new GenerateRandomDialog(this);
     form36_ = new MarkerDialog(this);
     form36_->onText = [this](const std::string& t) { setDelMarker(s_, t); };
@@ -180,6 +183,8 @@ void MainWindow::buildPanels() {
 void MainWindow::buildActions() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
+    QMenu* approximation = menuBar()->addMenu("&Approximation");
+    approximation->setObjectName("Approximation1");
     QMenu* form = menuBar()->addMenu("For&m");
     form->setObjectName("Form1");
     QMenu* view = menuBar()->addMenu("&View");
@@ -187,6 +192,10 @@ void MainWindow::buildActions() {
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Help1");
     auto* bar = static_cast<QHBoxLayout*>(panel1_->layout());
+    const std::map<Place, QMenu*> menus = {{Place::File, file},
+                                           {Place::Approximation, approximation},
+                                           {Place::Form, form},
+                                           {Place::View, view}};
 
     for (const ActionSpec& a : actionTable()) {
         auto* act = new QAction(QString::fromUtf8(a.caption), this);
@@ -217,8 +226,8 @@ void MainWindow::buildActions() {
             continue;
         }
         if (!a.handler) continue;  // menu items of later work stay out of the menus
-        QMenu* m = a.place == Place::File ? file : a.place == Place::Form ? form : a.place == Place::View ? view : help;
-        m->addAction(act);
+        auto m = menus.find(a.place);
+        (m == menus.end() ? help : m->second)->addAction(act);
     }
 
     QMenu* reduction = new QMenu("&Reduction", this);
@@ -444,6 +453,7 @@ void MainWindow::syncFromState() {
     actions_["linesforUnMarkchanel1"]->setChecked(s_.view.linesForUnmarked);
     actions_["Phase02"]->setChecked(s_.view.phase02);
     actions_["evenchanneliserror1"]->setChecked(s_.menu.evenchanneliserror1);
+    actions_["saveapproximation05151"]->setChecked(s_.fit.saveapproximation05151);
     {
         const QSignalBlocker block(spin_);
         spin_->setMaximum(std::max(s_.view.spinMax, 1));
@@ -452,6 +462,7 @@ void MainWindow::syncFromState() {
     label1_->setText(QString::fromStdString(s_.view.label1));
     label2_->setText(QString::fromStdString(s_.view.label2));
     label4_->setText(QString::fromStdString(s_.view.label4));
+    if (auto status = reporter_.takeStatus()) s_.view.label8 = *status;
     label8_->setText(QString::fromStdString(s_.view.label8));
     if (image1_->picture().cacheKey() != canvas_.picture.cacheKey()) image1_->setPicture(canvas_.picture);
     const bool captions = s_.view.captionsVisible;

@@ -9,12 +9,13 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Effects.h"
 #include "core/Reporter.h"
-#include "edit/KeyTable.h"
 #include "core/State.h"
+#include "edit/KeyTable.h"
 #include "plot/PlotCanvas.h"
 
 class QAction;
@@ -52,16 +53,23 @@ class WindowReporter : public Reporter {
 public:
     explicit WindowReporter(QWidget* parent) : parent_(parent) {}
     void message(std::string_view text) override;
+    // Kept until the window has redrawn (a drawing rewrites the status
+    // line), then shown in Label8.
+    void status(std::string_view text) override { status_ = std::string(text); }
+    std::optional<std::string> takeStatus() { return std::exchange(status_, std::nullopt); }
     // Tests collect instead of showing boxes.
     std::function<void(const std::string&)> intercept;
 
 private:
     QWidget* parent_;
+    std::optional<std::string> status_;
 };
 
 class LinearTransformDialog;
 class SplitDialog;
 class SigmaDialog;
+class PolynomialWindow;
+class CoefficientsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -96,6 +104,16 @@ public:
     void N31Click();
     void N30Click();
     void N28Click();
+    // Approximation menu and the tool button "Approximation".
+    void N1Click();  // Polynomial
+    void coefficientsofapolynomial1Click();
+    void saveapproxymation1Click();
+    void saveorijianl1Click();
+    void otbelivanie1Click();  // De-trending
+    void Detrending1Click();   // De-trending (only polynomial trend)
+    void Addcolorsaschanelsuseaproxymations1Click();
+    void saveapproximation05151Click();  // Phase -0.5..1.5
+    void SpeedButton16Click();
     void zoomClick();
     void unzoomClick();
     void shiftLeftClick();
@@ -121,6 +139,8 @@ public:
     LinearTransformDialog* linearDialog() { return linearDialog_; }
     SplitDialog* splitDialog() { return splitDialog_; }
     LineListDialog* lineListDialog() { return form38_; }
+    PolynomialWindow* polynomialWindow() { return form23_; }
+    CoefficientsWindow* coefficientsWindow() { return form29_; }
 
     // The plot area changed size.
     void plotResized(int w, int h);
@@ -180,6 +200,8 @@ private:
     InfoWindow* form8_;
     SavePlotDialog* form9_;
     ExitDialog* form20_;
+    PolynomialWindow* form23_;
+    CoefficientsWindow* form29_;
     GenerateRandomDialog* form30_;
     MarkerDialog* form36_;
     LineListDialog* form38_;
