@@ -18,26 +18,10 @@
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/UiSupport.h"
 
 namespace zyt {
 namespace {
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication* a = new QApplication(argc, argv);
-    return *a;
-}
-
-// Presses a button of the dialog once it is shown modally.
-void pressWhenShown(QDialog& d, const char* button, std::function<void()> fill = {}) {
-    QTimer::singleShot(0, &d, [&d, button, fill] {
-        if (fill) fill();
-        d.findChild<QPushButton*>(button)->click();
-    });
-}
 
 TEST(DialogTest, ExitDialogSetsBothFlags) {
     app();
