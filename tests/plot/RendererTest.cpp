@@ -5,6 +5,7 @@
 #include <cmath>
 #include <memory>
 
+#include "fit/LeastSquares.h"
 #include "plot/ChannelRenderer.h"
 #include "plot/Raster.h"
 #include "plot/ViewModel.h"
@@ -198,16 +199,6 @@ TEST(PhaseColourTest, CyclesRepeatAfterFive) {
     EXPECT_EQ(phaseColour(10 - 5.5L * 2, 10, 2, kYellow), kBlue);    // c = -5
 }
 
-}  // namespace
-}  // namespace zyt
-
-#include <cmath>
-
-#include "fit/LeastSquares.h"
-
-namespace zyt {
-namespace {
-
 // y = 2 + 0.5 t (+ k for channel k) at t = 0..10 with the residuals +d, -d,
 // -d, +d at t = 0, 1, 9, 10: they sum to zero and are orthogonal to t, so
 // the least-squares line is exactly the chosen one, T_mean = 5,
@@ -249,6 +240,19 @@ struct FitDrawFixture : DrawFixture {
         return n;
     }
 };
+
+TEST_F(ControlPictures, FittedCurveWithItsBands) {
+    buildThree(320, 240);
+    s->view.symbolName = "point";
+    // A parabola through the sinusoid of channel 1: bands of one and two
+    // sigma stand clear of the curve.
+    s->fit.polyDeg = 2;
+    s->fit.trigDeg1 = 0;
+    s->fitResult.fitOn = true;
+    ASSERT_EQ(polynom(*s).fitted, 1);
+    Pictures(*s, canvas);
+    EXPECT_TRUE(test::matchesControlImage(canvas.picture, "fitted-curve"));
+}
 
 TEST_F(FitDrawFixture, FittedLineAndItsBandsWhereTheMappingPutsThem) {
     buildLines(1);
