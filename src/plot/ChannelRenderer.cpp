@@ -212,8 +212,8 @@ void drawPoints(const State& s, Raster& ras, int width, int height) {
         const Extended top = v.panelTop[std::size_t(ch - 1)], scale = v.yScale;
         const Extended ref = up ? v.yMax[std::size_t(ch)] : v.yMin[std::size_t(ch)];
         const Extended sign = up ? -1 : 1;
-        auto yOf = [&](Extended val) {
-            const Extended p = sign * (val - ref) * scale + top;
+        auto yOf = [&](Extended value) {
+            const Extended p = sign * (value - ref) * scale + top;
             if (!(p > -1e9L)) return -1000000000;
             if (p > 1e9L) return 1000000000;
             return int(std::rint(p));

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -150,7 +151,9 @@ CoefficientsWindow::CoefficientsWindow(QWidget* parent) : QDialog(parent) {
     memo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* lay = new QVBoxLayout(this);
     lay->addWidget(memo_);
-    resize(820, 420);
+    // Wide enough for the harmonic lines (about 115 characters).
+    const QFontMetrics fm(memo_->font());
+    resize(fm.horizontalAdvance(QString(118, QChar('0'))) + 60, fm.lineSpacing() * 26 + 40);
 }
 
 void CoefficientsWindow::reload() {

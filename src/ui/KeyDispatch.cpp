@@ -1,5 +1,6 @@
 #include "ui/KeyDispatch.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -28,6 +29,16 @@ bool KeyDispatcher::eventFilter(QObject* obj, QEvent* e) {
     for (const KeySpec& spec : keyTable()) {
         if (spec.key == k->key() && spec.modifiers == mods) {
             (w_.*spec.handler)();
+            return true;
+        }
+    }
+    // Menu shortcuts win over the hot keys. Qt runs them before the key
+    // arrives here while the window is active; where nothing marks it active
+    // (no window manager) they are looked up here.
+    const QKeySequence seq(k->keyCombination());
+    for (QAction* a : w_.findChildren<QAction*>()) {
+        if (a->shortcut() == seq && a->isEnabled()) {
+            a->trigger();
             return true;
         }
     }

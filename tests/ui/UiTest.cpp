@@ -442,3 +442,26 @@ TEST_F(ExitFixture, CaptionLabelsFollowTheDragOverThePlot) {
 
 }  // namespace
 }  // namespace zyt
+
+namespace zyt {
+namespace {
+
+TEST_F(MainWindowFixture, MenuShortcutsWinOverTheHotKeysOfTheSameLetter) {
+    initialiseViewState(*s);
+    MainWindow w(*s);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.chooseOpenFiles = [this] { return std::vector<std::string>{file}; };
+    w.N10Click();
+    ASSERT_EQ(s->table.chanUnmarked[2], 1);
+    QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);  // "Mark All", not the key A
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(s->table.chanUnmarked[std::size_t(c)], 0) << c;
+    QTest::keyClick(&w, Qt::Key_I, Qt::ControlModifier);  // Tools: the tool buttons go
+    EXPECT_FALSE(w.findChild<QToolButton*>("SpeedButton5")->isVisible());
+    QTest::keyClick(&w, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(w.findChild<QToolButton*>("SpeedButton5")->isVisible());
+}
+
+}  // namespace
+}  // namespace zyt
