@@ -82,10 +82,10 @@ int main(int argc, char** argv) {
     CollectingReporter rep;
     KeyContext ctx{*s, rep, {}, {}, ""};
     const KeyPress right = *parseKeyName("Right");
-    auto steps = [&](int chan, int n, int& full) {
+    auto steps = [&](int chan, int n, int& redraws) {
         t.curRow = 1;
         t.curChan = chan;
-        full = 0;
+        redraws = 0;
         const auto a0 = Clock::now();
         for (int i = 0; i < n; ++i) {
             const Effects e = keys.press(ctx, right);
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
             if (e.visibleWindow) computeVisibleWindow(*s);
             if (e.picture) {
                 Pictures(*s, canvas);
-                ++full;
+                ++redraws;
             } else if (e.cursor) {
                 redrawCursor(*s, canvas);
             }

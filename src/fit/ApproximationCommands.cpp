@@ -25,7 +25,12 @@ void polynomialCommand(State& s, Reporter& rep, const PolynomialDialogRunner& sh
     if (!s.fitResult.fitOn) return;
     PolynomialDialog dlg(s);
     dlg.activate();
-    if (showDialog(dlg)) runFit(s, rep);
+    if (showDialog(dlg))
+        runFit(s, rep);
+    else if (s.fitResult.fitNUsed == 0)
+        // Cancel shows the earlier curve; before any fit there is none, and
+        // the next use opens the dialog again instead of switching off.
+        s.fitResult.fitOn = false;
 }
 
 void approximationButton(State& s, Reporter& rep) {

@@ -17,7 +17,8 @@ namespace zyt {
 using PolynomialDialogRunner = std::function<bool(PolynomialDialog&)>;
 
 // "Polynomial" (N1): toggles fitOn; when it is now set, shows the dialog and,
-// on Ok, runs polynom. Cancel leaves fitOn set (the earlier curve shows).
+// on Ok, runs polynom. Cancel leaves fitOn set (the earlier curve shows),
+// unless nothing was ever fitted.
 void polynomialCommand(State& s, Reporter& rep, const PolynomialDialogRunner& showDialog);
 
 // Tool button "Approximation" (SpeedButton16): polynom with the stored model

@@ -113,7 +113,9 @@ TEST(MergeEqualTimes, JoinsComplementaryRowsAndDropsEmptyOnes) {
             for (int c = 1; c <= 3; ++c) {
                 const bool here = !std::isnan(e[std::size_t(c)]);
                 EXPECT_EQ(t->present(r, c) != 0, here) << k.name << " r=" << r << " c=" << c;
-                if (here) EXPECT_EQ(t->obs(r, c), e[std::size_t(c)]) << k.name;
+                if (here) {
+                    EXPECT_EQ(t->obs(r, c), e[std::size_t(c)]) << k.name;
+                }
             }
         }
     }

@@ -207,6 +207,14 @@ TEST(FitCommands, TogglesReportsAndStatus) {
     polynomialCommand(*s, rep, [&](PolynomialDialog&) { return shown = true; });
     EXPECT_FALSE(shown);
     EXPECT_FALSE(s->fitResult.fitOn);
+
+    // Cancel before any fit: nothing to show, so the fit stays off.
+    auto fresh = tableOf({{0, 4}, {2, 6}});
+    polynomialCommand(*fresh, rep, [](PolynomialDialog&) { return false; });
+    EXPECT_FALSE(fresh->fitResult.fitOn);
+    polynomialCommand(*fresh, rep, [](PolynomialDialog&) { return true; });
+    EXPECT_TRUE(fresh->fitResult.fitOn);
+    EXPECT_EQ(fresh->fitResult.fitNUsed, 2);
 }
 
 TEST(FitCurve, SamplesOverTheWindow) {

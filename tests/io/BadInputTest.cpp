@@ -95,7 +95,9 @@ TEST(BadInput, MessageNamesTheFileAndTheStateStaysConsistent) {
         EXPECT_LE(t.curRow, std::max(t.nRows, 1));
         for (int r = 1; r <= t.nRows; ++r)
             for (int ch = t.lastChan + 1; ch <= kMaxChannels; ++ch) EXPECT_EQ(t.present(r, ch), 0);
-        if (c.action == Action::Weights) EXPECT_EQ(s->red.compChan, 7);  // refused whole
+        if (c.action == Action::Weights) {
+            EXPECT_EQ(s->red.compChan, 7);  // refused whole
+        }
     }
 }
 

@@ -90,7 +90,9 @@ TEST(NumberParse, WholeCandidateMustMatchTheGrammar) {
     for (const Case& c : cases) {
         const auto v = parseNumber(c.text);
         EXPECT_EQ(v.has_value(), c.ok) << '"' << c.text << '"';
-        if (v && c.ok) EXPECT_EQ(*v, c.value) << '"' << c.text << '"';
+        if (v && c.ok) {
+            EXPECT_EQ(*v, c.value) << '"' << c.text << '"';
+        }
     }
 }
 
