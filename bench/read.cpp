@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     t0 = std::chrono::steady_clock::now();
     zyt::openCommand(*state, rep, {input});
     t1 = std::chrono::steady_clock::now();
-    std::printf("open: %.3f s  (%d rows, %d channels)\n", seconds(t0, t1), state->table.nRows, state->table.nChan);
+    std::printf("open: %.3f s  (%d rows, %d channels)\n", seconds(t0, t1), state->table.nRows,
+                state->table.nChan);
 
     const std::string output = dir + "/bench_saved.dat";
     t0 = std::chrono::steady_clock::now();

@@ -37,11 +37,12 @@ long countDataLines(std::string_view text) {
     return n;
 }
 
-void checkTable(const Table& t, const CollectingReporter& rep, const std::string& file, long maxRows,
-                bool joined) {
+void checkTable(const Table& t, const CollectingReporter& rep, const std::string& file,
+                long maxRows, bool joined) {
     check(t.nRows >= 0 && t.nRows <= kRowCapacity && t.nRows <= maxRows, "nRows out of bounds",
           std::to_string(t.nRows));
-    check(t.lastChan >= 0 && t.lastChan <= kMaxChannels, "lastChan out of bounds", std::to_string(t.lastChan));
+    check(t.lastChan >= 0 && t.lastChan <= kMaxChannels, "lastChan out of bounds",
+          std::to_string(t.lastChan));
     check(t.nChan == t.lastChan, "nChan differs from lastChan after a read");
     check(t.nRows <= t.extent(), "rows beyond the used extent");
     for (int r = 1; r <= t.nRows; ++r) {
@@ -53,10 +54,13 @@ void checkTable(const Table& t, const CollectingReporter& rep, const std::string
             any = any || p;
         }
         if (joined) check(any, "joined table keeps an empty row", std::to_string(r));
-        if (r > 1) check(t.obs(r - 1, kTimeCol) <= t.obs(r, kTimeCol), "rows out of time order", std::to_string(r));
+        if (r > 1)
+            check(t.obs(r - 1, kTimeCol) <= t.obs(r, kTimeCol), "rows out of time order",
+                  std::to_string(r));
     }
     for (const std::string& m : rep.messages)
-        check(fuzz::namesFile(m, file) || fuzz::namesFile(m, kMain + ".log"), "message names no file", m);
+        check(fuzz::namesFile(m, file) || fuzz::namesFile(m, kMain + ".log"),
+              "message names no file", m);
 }
 
 }  // namespace

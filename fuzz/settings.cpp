@@ -5,13 +5,14 @@
 // and gap positive) and must survive the program's own writer: written and
 // read again it loads without error, and from then on writing and reading
 // change nothing.
+#include "io/Settings.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "FuzzCheck.h"
 #include "core/Errors.h"
-#include "io/Settings.h"
 
 using namespace zyt;
 using zyt::fuzz::check;
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, std::size_t size) {
     const State& r = *s;
     check(r.red.runMeanN >= 0, "runMeanN negative");
     check(r.red.runMeanMaxGap >= 0, "runMeanMaxGap negative");
-    check(!std::isnan(r.fit.fitOmega1) && !std::isnan(r.fit.fitOmega2) && !std::isnan(r.fit.fitOmega3),
+    check(!std::isnan(r.fit.fitOmega1) && !std::isnan(r.fit.fitOmega2) &&
+              !std::isnan(r.fit.fitOmega3),
           "angular frequency NaN");
 
     const std::string once = settingsText(*s, 12);

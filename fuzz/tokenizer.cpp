@@ -5,13 +5,14 @@
 // pass at a time); the fields must be the same. The number parser is checked
 // against a grammar matcher written out separately and against the C
 // library's conversion, the integer parser against a plain digit count.
+#include <locale.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,8 +20,8 @@
 
 #include "FuzzCheck.h"
 #include "io/LineTokenizer.h"
-#include "support/LiteralTokenizer.h"
 #include "io/NumberParse.h"
+#include "support/LiteralTokenizer.h"
 
 using namespace zyt;
 using zyt::fuzz::check;
@@ -31,7 +32,9 @@ namespace {
 // about the cube of the length.
 constexpr std::size_t kReferenceMax = 160;
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // blank* [+-]? digit* (point digit*)? ((E|e) [+-]? digit+)?, not empty after
 // the sign: either mantissa text or an exponent.
@@ -75,7 +78,9 @@ long double expectedValue(std::string_view t, char point) {
     return strtold_l(clean.c_str(), nullptr, c);
 }
 
-bool sameValue(long double a, long double b) { return a == b && std::signbit(a) == std::signbit(b); }
+bool sameValue(long double a, long double b) {
+    return a == b && std::signbit(a) == std::signbit(b);
+}
 
 std::string show(std::string_view line) {
     std::string out = "\"";
@@ -134,7 +139,8 @@ std::vector<Field> fast(std::string_view line, char point) {
 
 std::vector<Field> slow(std::string s, char point) {
     std::vector<Field> out;
-    for (const LineField& f : test::literalTokenize(std::move(s), point)) out.push_back({f.absent, f.value});
+    for (const LineField& f : test::literalTokenize(std::move(s), point))
+        out.push_back({f.absent, f.value});
     return out;
 }
 
@@ -142,12 +148,14 @@ void checkLine(std::string_view line, char point) {
     const std::vector<Field> got = fast(line, point);
     check(got.size() <= line.size(), "more fields than characters", show(line));
     if (line.size() > kReferenceMax) return;
-    check(got == slow(std::string(line), point), "tokenizer fields differ from the reference", show(line));
+    check(got == slow(std::string(line), point), "tokenizer fields differ from the reference",
+          show(line));
     // The longest prefix is the longest one the grammar accepts.
     std::size_t longest = 0;
     for (std::size_t k = 1; k <= line.size(); ++k)
         if (matchesGrammar(line.substr(0, k), point)) longest = k;
-    check(longestNumberPrefix(line.data(), line.size(), point) == longest, "longestNumberPrefix", show(line));
+    check(longestNumberPrefix(line.data(), line.size(), point) == longest, "longestNumberPrefix",
+          show(line));
     checkNumber(line, point);
     checkInteger(line);
 }

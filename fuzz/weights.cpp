@@ -35,7 +35,8 @@ bool load(State& s, const std::string& text, bool mustLoad, int& n) {
 // channel line is read as chanMean and written as starMag.
 std::string written(State& s, int n) {
     s.table.nChan = n;
-    for (int ch = 1; ch <= n; ++ch) s.red.starMag[std::size_t(ch)] = s.red.chanMean[std::size_t(ch)];
+    for (int ch = 1; ch <= n; ++ch)
+        s.red.starMag[std::size_t(ch)] = s.red.chanMean[std::size_t(ch)];
     return weightsText(s);
 }
 

@@ -17,8 +17,12 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 int main() {
     using namespace zyt;
@@ -54,8 +58,8 @@ int main() {
         }
         best = secs < best ? secs : best;
     }
-    std::printf("polynom: %d rows, m = %d: %.3f s (best of 3), no allocation\n", kRows, s->fitResult.nParams,
-                best);
+    std::printf("polynom: %d rows, m = %d: %.3f s (best of 3), no allocation\n", kRows,
+                s->fitResult.nParams, best);
     std::printf("sigma0 = %.6Lf, C1 = %.6Lf\n", s->fitResult.fitSigma0, s->fitResult.fitCoef[1][1]);
     return 0;
 }

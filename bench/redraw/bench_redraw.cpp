@@ -18,7 +18,9 @@
 using namespace zyt;
 using Clock = std::chrono::steady_clock;
 
-static double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+static double seconds(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+}
 
 int main(int argc, char** argv) {
     const int rows = argc > 1 ? std::atoi(argv[1]) : 1000000;
@@ -107,7 +109,8 @@ int main(int argc, char** argv) {
 
     const std::string script =
         python +
-        " -c \"import time,numpy as np,matplotlib; matplotlib.use('Agg'); import matplotlib.pyplot as plt;"
+        " -c \"import time,numpy as np,matplotlib; matplotlib.use('Agg'); import matplotlib.pyplot "
+        "as plt;"
         "d=np.fromfile('/tmp/zyt_bench_points.bin',dtype=np.float32).reshape(-1,3);"
         "t0=time.perf_counter(); f=plt.figure(figsize=(19.2,10.8),dpi=100);"
         "[f.add_subplot(4,1,c).scatter(d[d[:,2]==c,0],d[d[:,2]==c,1],s=4) for c in (1,2,3,4)];"
@@ -120,11 +123,13 @@ int main(int argc, char** argv) {
     std::printf("rows %d x 4 channels, picture 1920x1080\n", rows);
     std::printf("full redraw (Pictures): %.4f s   (target < 0.3 s)\n", full);
     std::printf("cursor move:            %.3f ms  (target < 5 ms)\n", cursor * 1000);
-    std::printf("cursor step (key Right): %.3f ms, %d full redraws in 500  (target < 5 ms)\n", stepDense * 1000,
-                fullDense);
-    std::printf("cursor step over 999 absent cells: %.3f ms, %d full redraws in 500\n", stepSparse * 1000, fullSparse);
+    std::printf("cursor step (key Right): %.3f ms, %d full redraws in 500  (target < 5 ms)\n",
+                stepDense * 1000, fullDense);
+    std::printf("cursor step over 999 absent cells: %.3f ms, %d full redraws in 500\n",
+                stepSparse * 1000, fullSparse);
     if (mpl > 0)
-        std::printf("matplotlib scatter:     %.3f s   ratio %.1fx  (target >= 10x)\n", mpl, mpl / full);
+        std::printf("matplotlib scatter:     %.3f s   ratio %.1fx  (target >= 10x)\n", mpl,
+                    mpl / full);
     else
         std::printf("matplotlib: not available (%s)\n", python.c_str());
     return 0;

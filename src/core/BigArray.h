@@ -2,16 +2,17 @@
 // A fixed-capacity array whose memory is reserved as address space only.
 // Pages are committed by the kernel when first written, so a table of a
 // million rows costs nothing until rows are really used.
+#include <sys/mman.h>
+
 #include <cstddef>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 
 namespace zyt {
 
 template <class T>
 class BigArray {
-public:
+  public:
     explicit BigArray(std::size_t capacity) : cap_(capacity) {
         if (cap_ == 0) return;
         void* p = mmap(nullptr, bytes(), PROT_READ | PROT_WRITE,
@@ -36,7 +37,7 @@ public:
         if (to > from) std::memset(static_cast<void*>(data_ + from), 0, (to - from) * sizeof(T));
     }
 
-private:
+  private:
     std::size_t bytes() const { return cap_ * sizeof(T); }
     std::size_t cap_ = 0;
     T* data_ = nullptr;

@@ -7,7 +7,7 @@
 namespace zyt {
 
 class IoError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

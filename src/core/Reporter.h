@@ -9,7 +9,7 @@
 namespace zyt {
 
 class Reporter {
-public:
+  public:
     virtual ~Reporter() = default;
     // A modal message box with this text.
     virtual void message(std::string_view text) = 0;
@@ -23,7 +23,7 @@ public:
 
 // Keeps every text; used by tests and by callers that decide later.
 class CollectingReporter : public Reporter {
-public:
+  public:
     void message(std::string_view text) override { messages.emplace_back(text); }
     void status(std::string_view text) override { lastStatus = std::string(text); }
     std::vector<std::string> messages;

@@ -39,7 +39,8 @@ void Table::restoreFromAux() {
 
 void Table::clearInterpolationMarks() {
     for (int c = 0; c <= kMaxChannels; ++c) {
-        std::memset(&interp_[std::size_t(c) * CellTable::kRowSlots], 0, std::size_t(notedInterp_) + 1);
+        std::memset(&interp_[std::size_t(c) * CellTable::kRowSlots], 0,
+                    std::size_t(notedInterp_) + 1);
     }
     notedInterp_ = 0;
 }

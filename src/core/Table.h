@@ -27,7 +27,7 @@ constexpr int kUndoCapacity = 1000000;
 
 // One copy of the cells and their flags: `obs`/`present` or their backup.
 class CellTable {
-public:
+  public:
     static constexpr std::size_t kRowSlots = std::size_t(kRowCapacity) + 1;  // rows 0..capacity
     static constexpr int kColumns = kMaxChannels + 2;                        // -1..20
 
@@ -52,8 +52,10 @@ public:
     // Makes this an exact copy of `other` (rows 0..the higher of both extents).
     void copyFrom(const CellTable& other);
 
-private:
-    static std::size_t index(int r, int c) { return std::size_t(c + 1) * kRowSlots + std::size_t(r); }
+  private:
+    static std::size_t index(int r, int c) {
+        return std::size_t(c + 1) * kRowSlots + std::size_t(r);
+    }
     BigArray<Extended> vals_;
     BigArray<uint8_t> flags_;
     int used_ = 0;
@@ -82,8 +84,12 @@ struct ErrorTable {
         cells.clear();
         cells.shrink_to_fit();
     }
-    double& at(int r, int k) { return cells[std::size_t(r) * std::size_t(cols + 1) + std::size_t(k)]; }
-    double at(int r, int k) const { return cells[std::size_t(r) * std::size_t(cols + 1) + std::size_t(k)]; }
+    double& at(int r, int k) {
+        return cells[std::size_t(r) * std::size_t(cols + 1) + std::size_t(k)];
+    }
+    double at(int r, int k) const {
+        return cells[std::size_t(r) * std::size_t(cols + 1) + std::size_t(k)];
+    }
 };
 
 struct Table {
@@ -103,7 +109,9 @@ struct Table {
         notedInterp_ = std::max(notedInterp_, r);
         return interp_[std::size_t(c) * CellTable::kRowSlots + std::size_t(r)];
     }
-    uint8_t interpolated(int r, int c) const { return interp_[std::size_t(c) * CellTable::kRowSlots + std::size_t(r)]; }
+    uint8_t interpolated(int r, int c) const {
+        return interp_[std::size_t(c) * CellTable::kRowSlots + std::size_t(r)];
+    }
 
     // Counters and cursor.
     int nRows = 0;
@@ -148,7 +156,7 @@ struct Table {
     void restoreFromAux();
     void clearInterpolationMarks();
 
-private:
+  private:
     BigArray<uint8_t> interp_;
     int notedInterp_ = 0;
 };

@@ -4,10 +4,10 @@
 
 #include "edit/Mouse.h"
 #include "edit/PointEdits.h"
-#include "plot/ViewModel.h"
 #include "edit/Transforms.h"
 #include "fit/ApproximationCommands.h"
 #include "io/DataReader.h"
+#include "plot/ViewModel.h"
 
 namespace zyt {
 
@@ -16,13 +16,14 @@ namespace {
 const std::map<std::string, int>& vkCodes() {
     static const std::map<std::string, int> m = [] {
         std::map<std::string, int> v = {
-            {"Backspace", 8}, {"Tab", 9},     {"Enter", 13},    {"Esc", 27},      {"Space", 32},
-            {"PageUp", 33},   {"PageDown", 34}, {"End", 35},    {"Home", 36},     {"Left", 37},
-            {"Up", 38},       {"Right", 39},  {"Down", 40},     {"Insert", 45},   {"Delete", 46},
-            {"Numpad*", 106}, {"Numpad+", 107}, {"Numpad-", 109}, {"Numpad.", 110}, {"Numpad/", 111},
-            {";", 186},       {"=", 187},     {",", 188},       {"-", 189},       {".", 190},
-            {"/", 191},       {"`", 192},     {"[", 219},       {"\\", 220},      {"]", 221},
-            {"'", 222},
+            {"Backspace", 8}, {"Tab", 9},       {"Enter", 13},    {"Esc", 27},
+            {"Space", 32},    {"PageUp", 33},   {"PageDown", 34}, {"End", 35},
+            {"Home", 36},     {"Left", 37},     {"Up", 38},       {"Right", 39},
+            {"Down", 40},     {"Insert", 45},   {"Delete", 46},   {"Numpad*", 106},
+            {"Numpad+", 107}, {"Numpad-", 109}, {"Numpad.", 110}, {"Numpad/", 111},
+            {";", 186},       {"=", 187},       {",", 188},       {"-", 189},
+            {".", 190},       {"/", 191},       {"`", 192},       {"[", 219},
+            {"\\", 220},      {"]", 221},       {"'", 222},
         };
         for (char c = '0'; c <= '9'; ++c) v[std::string(1, c)] = c;
         for (char c = 'A'; c <= 'Z'; ++c) v[std::string(1, c)] = c;
@@ -36,9 +37,10 @@ const std::map<std::string, int>& vkCodes() {
 std::string canonicalKey(std::string k) {
     if (k.size() == 1 && k[0] >= 'a' && k[0] <= 'z') k[0] = char(k[0] - 'a' + 'A');
     static const std::map<std::string, std::string> aliases = {
-        {"Escape", "Esc"}, {"Del", "Delete"}, {"Ins", "Insert"}, {"space", "Space"},
-        {"Backslash", "\\"}, {"NumpadMultiply", "Numpad*"}, {"NumpadPlus", "Numpad+"},
-        {"NumpadMinus", "Numpad-"}, {"NumpadDivide", "Numpad/"}, {"Return", "Enter"},
+        {"Escape", "Esc"},         {"Del", "Delete"},          {"Ins", "Insert"},
+        {"space", "Space"},        {"Backslash", "\\"},        {"NumpadMultiply", "Numpad*"},
+        {"NumpadPlus", "Numpad+"}, {"NumpadMinus", "Numpad-"}, {"NumpadDivide", "Numpad/"},
+        {"Return", "Enter"},
     };
     auto it = aliases.find(k);
     return it == aliases.end() ? k : it->second;
@@ -53,10 +55,14 @@ std::optional<KeyPress> parseKeyName(const std::string& text) {
         const std::size_t plus = text.find('+', start);
         if (plus == std::string::npos || plus + 1 >= text.size()) break;  // "Numpad+" keeps its '+'
         const std::string mod = text.substr(start, plus - start);
-        if (mod == "Ctrl") k.mods |= ModCtrl;
-        else if (mod == "Alt") k.mods |= ModAlt;
-        else if (mod == "Shift") k.mods |= ModShift;
-        else break;
+        if (mod == "Ctrl")
+            k.mods |= ModCtrl;
+        else if (mod == "Alt")
+            k.mods |= ModAlt;
+        else if (mod == "Shift")
+            k.mods |= ModShift;
+        else
+            break;
         start = plus + 1;
     }
     k.key = canonicalKey(text.substr(start));
@@ -108,7 +114,9 @@ void KeyTable::bind(const std::string& key, unsigned mods, KeyHandler h) {
     bindings_.push_back({key, mods, std::move(h)});
 }
 
-bool KeyTable::has(const std::string& key, unsigned mods) const { return find(KeyPress{key, mods}) != nullptr; }
+bool KeyTable::has(const std::string& key, unsigned mods) const {
+    return find(KeyPress{key, mods}) != nullptr;
+}
 
 const KeyTable::Binding* KeyTable::find(const KeyPress& k) const {
     // The binding that needs the most of the held modifiers wins; one that
@@ -128,7 +136,9 @@ const KeyTable::Binding* KeyTable::find(const KeyPress& k) const {
 
 namespace {
 
-Effects redrawIf(bool changed) { return changed ? kPictureOnly : kNothing; }
+Effects redrawIf(bool changed) {
+    return changed ? kPictureOnly : kNothing;
+}
 
 Effects showEverything(State& s) {
     Table& t = s.table;
@@ -192,7 +202,8 @@ Effects changeChannel(State& s, bool up) {
     }
     if (t.nRows >= 1 && t.curChan >= 1 && t.curChan <= kMaxChannels) {
         t.curRow = std::clamp(t.curRow, 1, t.nRows);
-        while (!t.present(t.curRow, t.curChan) && t.curRow < s.view.viewLast && t.curRow < t.nRows) ++t.curRow;
+        while (!t.present(t.curRow, t.curChan) && t.curRow < s.view.viewLast && t.curRow < t.nRows)
+            ++t.curRow;
     }
     return kRangesAndPicture;
 }
@@ -252,8 +263,8 @@ Effects KeyTable::press(KeyContext& ctx, const KeyPress& k) const {
         }
         if (const Binding* b = find(k)) e = b->handler(ctx);
     }
-    s.caption = std::string(kProgramTitle) + t.dataFileName + " " + t.viewModeName + " " + t.unitName +
-                std::to_string(virtualKeyCode(k.key));
+    s.caption = std::string(kProgramTitle) + t.dataFileName + " " + t.viewModeName + " " +
+                t.unitName + std::to_string(virtualKeyCode(k.key));
     if (const char c = typedChar(k)) e |= typeCharacter(s, c);
     return e;
 }
@@ -290,10 +301,13 @@ KeyTable::KeyTable() {
     on("Numpad4", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Any, false); });
     on("Numpad9", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Peak, true); });
     on("Numpad7", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Peak, false); });
-    on("Numpad3", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, true); });
-    on("Numpad1", ModNone, [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, false); });
+    on("Numpad3", ModNone,
+       [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, true); });
+    on("Numpad1", ModNone,
+       [](State& s) { return cursorToExtremum(s, ExtremumKind::Trough, false); });
     bindViewKeys();
-    bind("Insert", ModNone, [](KeyContext& c) { return parabolicExtremum(c.state, c.rep, c.resultFolder); });
+    bind("Insert", ModNone,
+         [](KeyContext& c) { return parabolicExtremum(c.state, c.rep, c.resultFolder); });
     bind("P", ModNone, [](KeyContext& c) {
         hotKeyP(c.state, c.rep);
         return kPictureOnly;

@@ -47,7 +47,7 @@ struct KeyContext {
 using KeyHandler = std::function<Effects(KeyContext&)>;
 
 class KeyTable {
-public:
+  public:
     // The table with every key command of the editing layer.
     KeyTable();
     // Adds or replaces a binding; `mods` is the modifier the binding needs
@@ -57,7 +57,7 @@ public:
     Effects press(KeyContext& ctx, const KeyPress& k) const;
     bool has(const std::string& key, unsigned mods) const;
 
-private:
+  private:
     struct Binding {
         std::string key;
         unsigned mods;

@@ -10,7 +10,9 @@
 namespace zyt {
 namespace {
 
-long long sq(long long d) { return d * d; }
+long long sq(long long d) {
+    return d * d;
+}
 
 long long distanceTo(const State& s, int r, int c, int x, int y) {
     const Table& t = s.table;
@@ -27,7 +29,6 @@ int panelOfRow(const State& s, int y) {
     return 1;
 }
 
-
 void updateSelection(State& s, int x, int y) {
     MouseState& m = s.mouse;
     m.movingX = x;
@@ -43,7 +44,9 @@ void updateSelection(State& s, int x, int y) {
     showSelection(s);
 }
 
-bool rowVisible(const State& s, int r) { return r >= s.view.viewFirst && r <= s.view.viewLast; }
+bool rowVisible(const State& s, int r) {
+    return r >= s.view.viewFirst && r <= s.view.viewLast;
+}
 
 // Ctrl + press: from the cursor to the point under the pointer.
 void deleteRange(State& s, int r0, int c0) {
@@ -157,8 +160,8 @@ Effects mouseRelease(State& s, int x, int y, MouseButtons b) {
 
 void showSelection(State& s) {
     const MouseState& m = s.mouse;
-    s.view.label8 = "x1=" + fmtGeneral(m.selX1) + " x2=" + fmtGeneral(m.selX2) + " y1=" + fmtGeneral(m.selY1) +
-                    " y2=" + fmtGeneral(m.selY2);
+    s.view.label8 = "x1=" + fmtGeneral(m.selX1) + " x2=" + fmtGeneral(m.selX2) +
+                    " y1=" + fmtGeneral(m.selY1) + " y2=" + fmtGeneral(m.selY2);
 }
 
 Effects moveSelectionEdge(State& s, const std::string& arrow, bool shift) {
@@ -205,8 +208,8 @@ Effects lineListEntry(State& s, const std::string& line, const std::string& fold
         if (i + 2 < rest.size() && rest[i] != ' ' && rest[i + 1] == ' ') out.push_back(',');
     }
     const Extended vmax = std::max(m.selY1, m.selY2), vmin = std::min(m.selY1, m.selY2);
-    text += out + ", " + fmtF(m.selX1, 5, 0) + ", " + fmtF(m.selX2, 5, 0) + ", " + fmtF(vmax, 6, 3) + ", " +
-            fmtF(vmin, 6, 3) + ", 1.0\r\n\r\n";
+    text += out + ", " + fmtF(m.selX1, 5, 0) + ", " + fmtF(m.selX2, 5, 0) + ", " +
+            fmtF(vmax, 6, 3) + ", " + fmtF(vmin, 6, 3) + ", 1.0\r\n\r\n";
     appendToFile(folder + "ttt.dat", text);
     return kPictureOnly;
 }

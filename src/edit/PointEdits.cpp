@@ -14,7 +14,9 @@ bool cursorValid(const Table& t) {
 }
 
 // The other row of the same observation in the doubled phase table.
-int twinRow(int row, int n) { return row <= n / 2 ? row + n / 2 : row - n / 2; }
+int twinRow(int row, int n) {
+    return row <= n / 2 ? row + n / 2 : row - n / 2;
+}
 
 }  // namespace
 
@@ -27,7 +29,8 @@ void cursorToPresentPoint(State& s) {
     Table& t = s.table;
     if (t.nRows < 1 || t.curChan < 1 || t.curChan > kMaxChannels) return;
     t.curRow = std::clamp(t.curRow, 1, t.nRows);
-    while (!t.present(t.curRow, t.curChan) && t.curRow < s.view.viewLast && t.curRow < t.nRows) ++t.curRow;
+    while (!t.present(t.curRow, t.curChan) && t.curRow < s.view.viewLast && t.curRow < t.nRows)
+        ++t.curRow;
     while (!t.present(t.curRow, t.curChan) && t.curRow > 1) --t.curRow;
 }
 
@@ -130,7 +133,8 @@ Effects interpolatePoint(State& s) {
             Extended term = t.obs(rows[i], c);
             for (int j = 0; j < 4; ++j) {
                 if (j == i) continue;
-                term *= (t0 - t.obs(rows[j], kTimeCol)) / (t.obs(rows[i], kTimeCol) - t.obs(rows[j], kTimeCol));
+                term *= (t0 - t.obs(rows[j], kTimeCol)) /
+                        (t.obs(rows[i], kTimeCol) - t.obs(rows[j], kTimeCol));
             }
             v += term;
         }
@@ -190,7 +194,8 @@ Effects zeroAtLowerRange(State& s) {
 
 Effects parabolicExtremum(State& s, Reporter& rep, const std::string& folder) {
     Table& t = s.table;
-    if (!cursorValid(t) || t.curRow <= 1 || t.curRow >= t.nRows || !t.present(t.curRow, t.curChan)) return kNothing;
+    if (!cursorValid(t) || t.curRow <= 1 || t.curRow >= t.nRows || !t.present(t.curRow, t.curChan))
+        return kNothing;
     const int c = t.curChan;
     int prev = t.curRow - 1;
     while (prev > 1 && !t.present(prev, c)) --prev;
@@ -202,13 +207,16 @@ Effects parabolicExtremum(State& s, Reporter& rep, const std::string& folder) {
     x1 -= m;
     x2 -= m;
     x3 -= m;
-    const Extended N = y1 * (x2 * x2 - x3 * x3) + y2 * (x3 * x3 - x1 * x1) + y3 * (x1 * x1 - x2 * x2);
+    const Extended N =
+        y1 * (x2 * x2 - x3 * x3) + y2 * (x3 * x3 - x1 * x1) + y3 * (x1 * x1 - x2 * x2);
     const Extended D = y1 * (x2 - x3) + y2 * (x3 - x1) + y3 * (x1 - x2);
     const bool sameTimes = x1 == x2 || x2 == x3 || x1 == x3;
     Extended a = 0;
-    if (!sameTimes) a = (y3 - ((y2 - y1) * x3 + x2 * y1 - x1 * y2) / (x2 - x1)) / ((x3 - x1) * (x3 - x2));
+    if (!sameTimes)
+        a = (y3 - ((y2 - y1) * x3 + x2 * y1 - x1 * y2) / (x2 - x1)) / ((x3 - x1) * (x3 - x2));
     if (sameTimes || D == 0 || a == 0 || !std::isfinite(a)) {
-        rep.message("no parabolic extremum here: the three points lie on a straight line or share a time");
+        rep.message(
+            "no parabolic extremum here: the three points lie on a straight line or share a time");
         return kPictureOnly;
     }
     const Extended xe = m + N / (2 * D);
@@ -305,8 +313,12 @@ Effects step(State& s, bool left) {
 
 }  // namespace
 
-Effects cursorLeft(State& s) { return step(s, true); }
-Effects cursorRight(State& s) { return step(s, false); }
+Effects cursorLeft(State& s) {
+    return step(s, true);
+}
+Effects cursorRight(State& s) {
+    return step(s, false);
+}
 
 Effects cursorHome(State& s) {
     if (s.table.nRows < 1) return kNothing;
@@ -347,13 +359,20 @@ Effects cursorToExtremum(State& s, ExtremumKind kind, bool forward) {
     if (t.nRows < 1 || t.curChan < 1 || t.curChan > kMaxChannels) return kNothing;
     const int c = t.curChan;
     const bool upright = uprightChannel(s, c);
-    auto isMax = [&](int r) { return t.obs(r - 1, c) < t.obs(r, c) && t.obs(r, c) > t.obs(r + 1, c); };
-    auto isMin = [&](int r) { return t.obs(r - 1, c) > t.obs(r, c) && t.obs(r, c) < t.obs(r + 1, c); };
+    auto isMax = [&](int r) {
+        return t.obs(r - 1, c) < t.obs(r, c) && t.obs(r, c) > t.obs(r + 1, c);
+    };
+    auto isMin = [&](int r) {
+        return t.obs(r - 1, c) > t.obs(r, c) && t.obs(r, c) < t.obs(r + 1, c);
+    };
     auto wanted = [&](int r) {
         switch (kind) {
-            case ExtremumKind::Any: return isMax(r) || isMin(r);
-            case ExtremumKind::Peak: return upright ? isMax(r) : isMin(r);
-            case ExtremumKind::Trough: return upright ? isMin(r) : isMax(r);
+            case ExtremumKind::Any:
+                return isMax(r) || isMin(r);
+            case ExtremumKind::Peak:
+                return upright ? isMax(r) : isMin(r);
+            case ExtremumKind::Trough:
+                return upright ? isMin(r) : isMax(r);
         }
         return false;
     };

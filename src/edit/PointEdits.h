@@ -17,15 +17,15 @@ void pushUndo(Table& t, int row, int chan, Extended value);
 // while absent and above row 1.
 void cursorToPresentPoint(State& s);
 
-Effects deletePoint(State& s);        // Delete
-Effects undoDeletion(State& s);       // Ctrl+Z
-Effects deleteRow(State& s);          // Ctrl+Delete
-Effects deleteChannel(State& s);      // D (only with more than one channel)
-Effects interpolatePoint(State& s);   // V
+Effects deletePoint(State& s);                // Delete
+Effects undoDeletion(State& s);               // Ctrl+Z
+Effects deleteRow(State& s);                  // Ctrl+Delete
+Effects deleteChannel(State& s);              // D (only with more than one channel)
+Effects interpolatePoint(State& s);           // V
 Effects toggleUnits(State& s, bool convert);  // M (convert) and I
-Effects toggleChannelMark(State& s);  // A
-Effects spareToChannel2(State& s);    // T
-Effects zeroAtLowerRange(State& s);   // Ctrl+Numpad 0
+Effects toggleChannelMark(State& s);          // A
+Effects spareToChannel2(State& s);            // T
+Effects zeroAtLowerRange(State& s);           // Ctrl+Numpad 0
 
 // Insert: the vertex of the parabola through the current point and its
 // present neighbours; shows it and appends it to "ext.dat" in `folder`.

@@ -8,8 +8,8 @@
 namespace zyt {
 namespace {
 
-constexpr Effects kValuesChanged{true, true, false, true};          // ranges, fit off, picture
-constexpr Effects kValuesChangedWindow{true, true, true, true};     // ... and the visible window
+constexpr Effects kValuesChanged{true, true, false, true};       // ranges, fit off, picture
+constexpr Effects kValuesChangedWindow{true, true, true, true};  // ... and the visible window
 
 bool complete(const Table& t, int r) {
     for (int c = 1; c <= std::min(t.nChan, kMaxChannels); ++c)
@@ -17,9 +17,15 @@ bool complete(const Table& t, int r) {
     return true;
 }
 
-int lastChanCol(const Table& t) { return std::min(t.lastChan, kMaxChannels); }
-int nChanCol(const Table& t) { return std::min(t.nChan, kMaxChannels); }
-bool cursorChannelValid(const Table& t) { return t.curChan >= 1 && t.curChan <= kMaxChannels; }
+int lastChanCol(const Table& t) {
+    return std::min(t.lastChan, kMaxChannels);
+}
+int nChanCol(const Table& t) {
+    return std::min(t.nChan, kMaxChannels);
+}
+bool cursorChannelValid(const Table& t) {
+    return t.curChan >= 1 && t.curChan <= kMaxChannels;
+}
 
 // Rows `keep` (ascending) become rows 1..n, whole (all columns with flags).
 void keepRows(Table& t, const std::vector<int>& keep) {
@@ -115,7 +121,8 @@ Effects addOneFromCursor(State& s, int delta, bool toStart) {
 Effects magToIntensity(State& s) {
     Table& t = s.table;
     if (!cursorChannelValid(t)) return kValuesChanged;
-    for (int r = 1; r <= t.nRows; ++r) t.obs(r, t.curChan) = std::pow(10.0L, -0.4L * t.obs(r, t.curChan));
+    for (int r = 1; r <= t.nRows; ++r)
+        t.obs(r, t.curChan) = std::pow(10.0L, -0.4L * t.obs(r, t.curChan));
     return kValuesChanged;
 }
 

@@ -65,10 +65,10 @@ Effects linearTransform(State& s, const LinearTransform& p);
 // 20 channels shown it refuses with a message and changes nothing.
 Effects splitChannelBySignal(State& s, Reporter& rep, Extended boundary);
 
-Effects dayToCycle(State& s);   // t := 1/t (0 stays), the window kept, re-sorted
-Effects negateTime(State& s);   // t := -t, re-sorted
-Effects lgTime(State& s);       // t := lg t where t > 0, not re-sorted
-Effects nsvsTime(State& s);     // t := t + 50000.5, nothing else
+Effects dayToCycle(State& s);  // t := 1/t (0 stays), the window kept, re-sorted
+Effects negateTime(State& s);  // t := -t, re-sorted
+Effects lgTime(State& s);      // t := lg t where t > 0, not re-sorted
+Effects nsvsTime(State& s);    // t := t + 50000.5, nothing else
 Effects swapTimeAndFirst(State& s);
 
 Effects markAll(State& s);      // chanUnmarked := 0 for 1..nChan

@@ -25,7 +25,9 @@ struct ReadOutcome {
     bool single = true;   // no value landed in a channel
 };
 
-std::string companionName(const State& s) { return s.table.dataFileName + ".log"; }
+std::string companionName(const State& s) {
+    return s.table.dataFileName + ".log";
+}
 
 // Lines that are not data lines are skipped silently, but a file that gave
 // no row at all (binary, a wrong file) is said.
@@ -47,8 +49,8 @@ std::string columnLimitText(const std::string& file) {
 // Reads the data lines of one file as new rows. `first` is the channel of the
 // first value column; `afterAbsentTime` the column an "r" in the time
 // position sends the following values to.
-ReadOutcome readRows(State& s, Reporter& rep, LineReader& in, const std::string& fileName, ReadMode mode,
-                     int first, int afterAbsentTime) {
+ReadOutcome readRows(State& s, Reporter& rep, LineReader& in, const std::string& fileName,
+                     ReadMode mode, int first, int afterAbsentTime) {
     Table& t = s.table;
     ReadOutcome out;
     out.firstNewRow = t.nRows + 1;
@@ -69,8 +71,10 @@ ReadOutcome readRows(State& s, Reporter& rep, LineReader& in, const std::string&
 
         buf.assign(raw.data(), raw.size());
         for (char& ch : buf) {
-            if (ch == '.' || ch == ',') ch = point;
-            else if (ch == '\t' && mode == ReadMode::NewChannels) ch = ' ';
+            if (ch == '.' || ch == ',')
+                ch = point;
+            else if (ch == '\t' && mode == ReadMode::NewChannels)
+                ch = ' ';
         }
         int k = 0;  // 0 = the time is still to come
         bool overflow = false;
@@ -113,8 +117,8 @@ ReadOutcome readRows(State& s, Reporter& rep, LineReader& in, const std::string&
 // absent. It can only take away: a cell that got no value from its line stays
 // absent, and cells beyond the companion's end keep what their line gave.
 // A companion that does not hold one flag per cell is said, naming both files.
-void applyCompanion(State& s, Reporter& rep, const std::string& fileName, int firstRow, int firstChan,
-                    const std::optional<std::string>& flags) {
+void applyCompanion(State& s, Reporter& rep, const std::string& fileName, int firstRow,
+                    int firstChan, const std::optional<std::string>& flags) {
     if (!flags) return;
     Table& t = s.table;
     std::size_t pos = 0;
@@ -128,13 +132,16 @@ void applyCompanion(State& s, Reporter& rep, const std::string& fileName, int fi
     const std::size_t cells = rows * chans;
     if (flags->size() == cells) return;
     std::string text = "File \"" + companionName(s) + "\" holds " + std::to_string(flags->size()) +
-                       " flags for the " + std::to_string(cells) + " values read from \"" + fileName + "\"";
+                       " flags for the " + std::to_string(cells) + " values read from \"" +
+                       fileName + "\"";
     text += flags->size() < cells ? "; the values without a flag keep what their lines gave"
                                   : "; the flags beyond them were not used";
     rep.message(text);
 }
 
-std::string withoutLastChar(const std::string& s) { return s.empty() ? s : s.substr(0, s.size() - 1); }
+std::string withoutLastChar(const std::string& s) {
+    return s.empty() ? s : s.substr(0, s.size() - 1);
+}
 
 void switchErrorModeOff(State& s) {
     s.menu.evenchanneliserror1 = false;

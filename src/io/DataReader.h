@@ -47,7 +47,7 @@ bool openWithoutDialog(State& s, Reporter& rep, std::vector<std::string> files);
 // Commands. Each returns true when the table changed (the caller recomputes
 // the ranges and redraws).
 bool openCommand(State& s, Reporter& rep, const std::vector<std::string>& chosen);  // "&Open"
-bool reloadCommand(State& s, Reporter& rep);                                       // "reLoad"
+bool reloadCommand(State& s, Reporter& rep);                                        // "reLoad"
 bool addDataCommand(State& s, Reporter& rep, const std::vector<std::string>& chosen);
 bool addChannelCommand(State& s, Reporter& rep, const std::string& chosen);
 

@@ -169,8 +169,8 @@ std::string writeData(State& s, Reporter& rep, const std::optional<std::string>&
 }
 
 namespace {
-std::string saveRows(State& s, Reporter& rep, const std::optional<std::string>& name, int first, int last,
-                     bool curOnly) {
+std::string saveRows(State& s, Reporter& rep, const std::optional<std::string>& name, int first,
+                     int last, bool curOnly) {
     if (!name) return {};
     s.writer.writeFirstRow = first;
     s.writer.writeLastRow = last;

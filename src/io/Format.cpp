@@ -1,11 +1,12 @@
 #include "io/Format.h"
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace zyt {
 namespace {
@@ -43,7 +44,7 @@ std::string nonFinite(Extended x) {
     return x < 0 ? "-Inf" : "+Inf";
 }
 
-const Extended kP10[19] = {1e0L, 1e1L, 1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L, 1e9L,
+const Extended kP10[19] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L, 1e9L,
                            1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
 
 // Decimal digits and exponent of x rounded to n significant digits.
@@ -184,11 +185,13 @@ std::string fmtFixedPrec(Extended x, int precision, int decimals, char point) {
             const int e = d.exp10;
             for (int pos = std::max(e, 0); pos >= 0; --pos) {
                 const int idx = e - pos;
-                intPart.push_back(idx >= 0 && idx < int(d.digits.size()) ? d.digits[std::size_t(idx)] : '0');
+                intPart.push_back(
+                    idx >= 0 && idx < int(d.digits.size()) ? d.digits[std::size_t(idx)] : '0');
             }
             for (int k = 1; k <= decimals; ++k) {
                 const int idx = e + k;
-                fracPart.push_back(idx >= 0 && idx < int(d.digits.size()) ? d.digits[std::size_t(idx)] : '0');
+                fracPart.push_back(
+                    idx >= 0 && idx < int(d.digits.size()) ? d.digits[std::size_t(idx)] : '0');
             }
             std::string s = d.neg ? "-" : "";
             s += intPart;
@@ -206,6 +209,8 @@ std::string fmtFixedPrec(Extended x, int precision, int decimals, char point) {
     return s;
 }
 
-std::string fmtG21(Extended x) { return printfC("%.21Lg", x); }
+std::string fmtG21(Extended x) {
+    return printfC("%.21Lg", x);
+}
 
 }  // namespace zyt

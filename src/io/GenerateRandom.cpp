@@ -18,21 +18,28 @@ std::optional<long> wholeIn(const std::string& text, long lo, long hi) {
 
 std::string GenerateRandomParams::validate() const {
     if (!wholeIn(pointsText, 1, kMaxRandomPoints))
-        return "Enter a valid integer number of points from 1 to " + std::to_string(kMaxRandomPoints);
+        return "Enter a valid integer number of points from 1 to " +
+               std::to_string(kMaxRandomPoints);
     if (!wholeIn(channelsText, 1, kMaxChannels))
         return "Enter a valid integer number of channels from 1 to " + std::to_string(kMaxChannels);
     return "";
 }
 
-int GenerateRandomParams::points() const { return int(wholeIn(pointsText, 1, kMaxRandomPoints).value_or(0)); }
-int GenerateRandomParams::channels() const { return int(wholeIn(channelsText, 1, kMaxChannels).value_or(0)); }
+int GenerateRandomParams::points() const {
+    return int(wholeIn(pointsText, 1, kMaxRandomPoints).value_or(0));
+}
+int GenerateRandomParams::channels() const {
+    return int(wholeIn(channelsText, 1, kMaxChannels).value_or(0));
+}
 
 double nextUniform(uint32_t& seed) {
     seed = seed * 134775813u + 1u;
     return double(seed) / 4294967296.0;
 }
 
-std::string randomFileName(int distribution) { return "Random_" + std::to_string(distribution == 1 ? 1 : 0) + ".dat"; }
+std::string randomFileName(int distribution) {
+    return "Random_" + std::to_string(distribution == 1 ? 1 : 0) + ".dat";
+}
 
 std::string generateRandom(State& s, Reporter& rep, const GenerateRandomParams& p) {
     const std::string why = p.validate();
@@ -67,7 +74,8 @@ std::string generateRandom(State& s, Reporter& rep, const GenerateRandomParams& 
         f.write(buf);
         f.commit();
     }
-    rep.message("Random array generated:" + std::to_string(n) + " points in " + std::to_string(m) + " channels");
+    rep.message("Random array generated:" + std::to_string(n) + " points in " + std::to_string(m) +
+                " channels");
     if (fileExists(name)) openWithoutDialog(s, rep, {name});
     return name;
 }

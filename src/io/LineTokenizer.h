@@ -28,9 +28,9 @@ template <class OnField>
 void tokenizeLine(std::string_view line, char point, OnField&& onField) {
     const char* s = line.data();
     const std::size_t len = line.size();
-    std::size_t p = 0;           // s[p..len) is the remaining text
-    long e = long(len);          // length of the prefix to try next
-    bool sameRPass = false;      // a field "r" was just dropped in this pass
+    std::size_t p = 0;       // s[p..len) is the remaining text
+    long e = long(len);      // length of the prefix to try next
+    bool sameRPass = false;  // a field "r" was just dropped in this pass
     while (e > 0) {
         if (!sameRPass) {
             // a. Leading blanks: each one shortens the text and the prefix.
@@ -62,7 +62,7 @@ void tokenizeLine(std::string_view line, char point, OnField&& onField) {
         const bool startsBlank = p < len && s[p] == ' ';
         if (sameRPass) {
             sameRPass = false;
-            --e;  // the failed try of this pass
+            --e;                        // the failed try of this pass
             if (startsBlank) continue;  // the next pass strips the blanks
         }
         if (e <= 0) break;

@@ -1,9 +1,10 @@
 #include "io/NumberParse.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 namespace zyt {
@@ -11,7 +12,9 @@ namespace {
 
 enum S : uint8_t { Start, Sign, Int, PointS, Frac, ExpE, ExpSign, ExpDig, Dead };
 
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 inline S step(S s, char c, char point) {
     const bool dig = isDigit(c);
@@ -44,7 +47,9 @@ inline S step(S s, char c, char point) {
     }
 }
 
-inline bool accepting(S s) { return s == Int || s == PointS || s == Frac || s == ExpDig; }
+inline bool accepting(S s) {
+    return s == Int || s == PointS || s == Frac || s == ExpDig;
+}
 
 // Exact powers of ten in Extended: 10^k for k <= 27 has at most 64
 // significant bits (5^27 < 2^64), so one multiplication or division by it
@@ -78,9 +83,9 @@ Extended convertNumber(const char* text, std::size_t len, char point) {
     if (i < len && (text[i] == '+' || text[i] == '-')) neg = text[i++] == '-';
 
     uint64_t mant = 0;
-    int sig = 0;         // significant digits taken into mant
-    int dropped = 0;     // nonzero digits that did not fit
-    int exp10 = 0;       // decimal exponent applied to mant
+    int sig = 0;      // significant digits taken into mant
+    int dropped = 0;  // nonzero digits that did not fit
+    int exp10 = 0;    // decimal exponent applied to mant
     bool anyMant = false;
     for (; i < len && isDigit(text[i]); ++i) {
         anyMant = true;
@@ -159,6 +164,8 @@ std::optional<long> parseInteger(std::string_view text) {
     return neg ? -v : v;
 }
 
-char probeDecimalSep() { return parseNumber("1.2").has_value() ? '.' : ','; }
+char probeDecimalSep() {
+    return parseNumber("1.2").has_value() ? '.' : ',';
+}
 
 }  // namespace zyt

@@ -14,7 +14,7 @@ namespace {
 // Whitespace-separated tokens of a whole file, with the line structure
 // available where a reader skips to the next line.
 class TokenScanner {
-public:
+  public:
     TokenScanner(std::string text, std::string fileName)
         : text_(std::move(text)), file_(std::move(fileName)) {}
 
@@ -55,7 +55,7 @@ public:
         return s;
     }
 
-private:
+  private:
     static bool white(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     void skipWhite() {
         while (pos_ < text_.size() && white(text_[pos_])) {
@@ -82,10 +82,16 @@ private:
     int line_ = 1;
 };
 
-std::string gen(Extended x) { return fmtGeneral(x); }
-std::string gen(int x) { return std::to_string(x); }
+std::string gen(Extended x) {
+    return fmtGeneral(x);
+}
+std::string gen(int x) {
+    return std::to_string(x);
+}
 
-Extended omegaOf(Extended period) { return period != 0 ? kTwoPi / period : 1; }
+Extended omegaOf(Extended period) {
+    return period != 0 ? kTwoPi / period : 1;
+}
 
 const char* kCrLf = "\r\n";
 
@@ -224,8 +230,12 @@ void writeSettings(State& s, int lines) {
 }
 }  // namespace
 
-void saveini(State& s) { writeSettings(s, 12); }
-void saveiniTenLines(State& s) { writeSettings(s, 10); }
+void saveini(State& s) {
+    writeSettings(s, 12);
+}
+void saveiniTenLines(State& s) {
+    writeSettings(s, 10);
+}
 
 std::string weightsText(const State& s) {
     const ReductionState& r = s.red;
@@ -236,14 +246,17 @@ std::string weightsText(const State& s) {
         t += fmtF(r.starMag[c], 10, 7) + " " + fmtF(r.compWeight[c], 9, 6) + " ";
         if (s.table.chanUnmarked[c] == 0) {
             if (r.starSigma[c] > r.meanCompSigma)
-                t += fmtF(std::sqrt(r.starSigma[c] * r.starSigma[c] - r.meanCompSigma * r.meanCompSigma), 9, 6);
+                t += fmtF(
+                    std::sqrt(r.starSigma[c] * r.starSigma[c] - r.meanCompSigma * r.meanCompSigma),
+                    9, 6);
             else
                 t += "   0    ";
         } else {
             t += "         ";
         }
         t += fmtF(r.starSigma[c], 9, 6);
-        const Extended perPoint = r.nCompleteRows > 1 ? r.starSigma[c] / std::sqrt(Extended(r.nCompleteRows - 1)) : 0;
+        const Extended perPoint =
+            r.nCompleteRows > 1 ? r.starSigma[c] / std::sqrt(Extended(r.nCompleteRows - 1)) : 0;
         t += fmtF(perPoint, 9, 6);
         t += " ";
         t += kCrLf;

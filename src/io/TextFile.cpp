@@ -1,15 +1,18 @@
 #include "io/TextFile.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 #include "core/Errors.h"
 
 namespace zyt {
 namespace {
 
-std::string reason() { return std::strerror(errno); }
+std::string reason() {
+    return std::strerror(errno);
+}
 
 }  // namespace
 

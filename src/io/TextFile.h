@@ -11,7 +11,7 @@ namespace zyt {
 // Lines end at LF (a CR before it is dropped); a Ctrl+Z character ends the
 // file. Any byte, NUL included, is an ordinary character of its line.
 class LineReader {
-public:
+  public:
     // Throws IoError naming the file when it cannot be opened.
     explicit LineReader(const std::string& fileName);
     // The same lines from text already in memory; `name` is what messages
@@ -25,7 +25,7 @@ public:
     bool next(std::string_view& line);
     long lineNumber() const { return lineNo_; }
 
-private:
+  private:
     bool fill();
     std::string name_;
     std::FILE* f_ = nullptr;
@@ -43,7 +43,7 @@ std::string readWholeFile(const std::string& fileName);
 // commit(). Destroying it without commit() removes the temporary file and
 // leaves the target as it was. Every failure throws IoError naming the target.
 class SafeFile {
-public:
+  public:
     explicit SafeFile(std::string target);
     ~SafeFile();
     SafeFile(const SafeFile&) = delete;
@@ -60,7 +60,7 @@ public:
     void commit();
     const std::string& target() const { return target_; }
 
-private:
+  private:
     void fail(const char* what);
     std::string target_;
     std::string temp_;

@@ -41,9 +41,15 @@ Extended phaseColourPeriod(const State& s) {
     Extended p = 1;
     switch (s.view.phaseColourMode) {
         case 0:
-        case 1: p = s.le.lePeriod; break;
-        case 2: p = 1; break;
-        case 3: p = 365.25L; break;
+        case 1:
+            p = s.le.lePeriod;
+            break;
+        case 2:
+            p = 1;
+            break;
+        case 3:
+            p = 365.25L;
+            break;
         default: {
             const std::string& f = s.view.phaseColourPeriodText;
             char* end = nullptr;
@@ -66,7 +72,7 @@ namespace {
 
 // Text at a top-left point on a filled background, in the picture's font.
 class TextPen {
-public:
+  public:
     explicit TextPen(QImage& img) : p_(&img) {
         QFont f = p_.font();
         f.setPixelSize(11);
@@ -80,7 +86,7 @@ public:
         p_.drawText(x, y + fm_->ascent(), q);
     }
 
-private:
+  private:
     QPainter p_;
     std::unique_ptr<QFontMetrics> fm_;
 };
@@ -96,7 +102,9 @@ int truncPixel(Extended p) {
     return int(std::trunc(p));
 }
 
-int nShown(const State& s) { return std::clamp(s.table.nChan, 0, kMaxChannels); }
+int nShown(const State& s) {
+    return std::clamp(s.table.nChan, 0, kMaxChannels);
+}
 
 // Step 4: ticks at both ends of the panels and labels under the last one.
 int drawTimeAxis(const State& s, Raster& ras, TextPen& tp) {
@@ -120,7 +128,9 @@ int drawTimeAxis(const State& s, Raster& ras, TextPen& tp) {
         ras.lineTo(x, top + len);
         ras.moveTo(x, bottom);
         ras.lineTo(x, bottom - len);
-        if (major) tp.text(x - (tt.digits * 3) / 2, v.panelTop[std::size_t(n)], dotted(fmtGeneral(t, 15, '.')), v.fgColor, kWhite);
+        if (major)
+            tp.text(x - (tt.digits * 3) / 2, v.panelTop[std::size_t(n)],
+                    dotted(fmtGeneral(t, 15, '.')), v.fgColor, kWhite);
     }
     return len;
 }
@@ -169,8 +179,11 @@ std::vector<PixelOffset> circleStamp(int r, bool marked) {
         a.insert(a.end(), c.begin(), c.end());
         a.insert(a.end(), d.begin(), d.end());
     }
-    std::sort(a.begin(), a.end(), [](PixelOffset p, PixelOffset q) { return p.dy != q.dy ? p.dy < q.dy : p.dx < q.dx; });
-    a.erase(std::unique(a.begin(), a.end(), [](PixelOffset p, PixelOffset q) { return p.dx == q.dx && p.dy == q.dy; }),
+    std::sort(a.begin(), a.end(), [](PixelOffset p, PixelOffset q) {
+        return p.dy != q.dy ? p.dy < q.dy : p.dx < q.dx;
+    });
+    a.erase(std::unique(a.begin(), a.end(),
+                        [](PixelOffset p, PixelOffset q) { return p.dx == q.dx && p.dy == q.dy; }),
             a.end());
     return a;
 }
@@ -250,7 +263,8 @@ void drawPoints(const State& s, Raster& ras, int width, int height) {
             }
             if (errors) {
                 double e = 0;
-                if (!t.errRows.empty() && r <= t.errRows.rows && ch <= t.errRows.cols) e = t.errRows.at(r, ch);
+                if (!t.errRows.empty() && r <= t.errRows.rows && ch <= t.errRows.cols)
+                    e = t.errRows.at(r, ch);
                 const int y1 = panelY(s, ch, val[r] - e), y2 = panelY(s, ch, val[r] + e);
                 if (bars) {
                     ras.moveTo(x, y1);
@@ -324,8 +338,8 @@ Extended statusCycle(const State& s, Extended x) {
     const Extended z = 2 * e0 * q2p;
     if (std::fabs(z) <= 0.035L) {
         Extended p = 715.0L / 65536;
-        for (Extended c : {-429.0L / 32768, 33.0L / 2048, -21.0L / 1024, 7.0L / 256, -5.0L / 128, 1.0L / 16,
-                           -1.0L / 8, 1.0L / 2})
+        for (Extended c : {-429.0L / 32768, 33.0L / 2048, -21.0L / 1024, 7.0L / 256, -5.0L / 128,
+                           1.0L / 16, -1.0L / 8, 1.0L / 2})
             p = p * z + c;
         return p * z / q2p;
     }
@@ -346,11 +360,12 @@ std::string statusLine(const State& s) {
     const char sep = t.decimalSep;
     auto F = [&](Extended x) { return fmtFixedPrec(x, 15, 7, sep); };
     const Extended time = t.obs(r, kTimeCol), val = t.obs(r, col);
-    std::string text = "Current point = " + std::to_string(r) + "   " + std::to_string(shownCh) + "  x=" + F(time) +
-                       " y=" + F(val);
+    std::string text = "Current point = " + std::to_string(r) + "   " + std::to_string(shownCh) +
+                       "  x=" + F(time) + " y=" + F(val);
     if (t.present(r, col) && time != 0) text += "  1/x=" + F(1 / time);
     if (s.menu.fasecur1) {
-        text += " t=" + fmtGeneral(t.obs(r, kSpareCol), 15, sep) + " T0=" + fmtGeneral(s.le.leEpoch, 15, sep) +
+        text += " t=" + fmtGeneral(t.obs(r, kSpareCol), 15, sep) +
+                " T0=" + fmtGeneral(s.le.leEpoch, 15, sep) +
                 " P=" + fmtGeneral(s.le.lePeriod, 15, sep);
     } else if (s.le.lePeriod > 0) {
         const Extended E = statusCycle(s, val);
@@ -393,7 +408,9 @@ void drawChannelPanels(State& s, PlotCanvas& canvas) {
     v.captionsVisible = true;
 }
 
-void Pictures(State& s, PlotCanvas& canvas) { drawChannelPanels(s, canvas); }
+void Pictures(State& s, PlotCanvas& canvas) {
+    drawChannelPanels(s, canvas);
+}
 
 void redrawCursor(State& s, PlotCanvas& canvas) {
     if (canvas.cursorless.isNull()) return;

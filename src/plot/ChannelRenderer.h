@@ -13,8 +13,9 @@
 namespace zyt {
 
 // Colours of the drawing (ARGB).
-inline constexpr QRgb kBlue = 0xff0000ffu, kRed = 0xffff0000u, kGreen = 0xff008000u, kPurple = 0xff800080u,
-                      kBlack = 0xff000000u, kYellow = 0xffffff00u, kWhite = 0xffffffffu;
+inline constexpr QRgb kBlue = 0xff0000ffu, kRed = 0xffff0000u, kGreen = 0xff008000u,
+                      kPurple = 0xff800080u, kBlack = 0xff000000u, kYellow = 0xffffff00u,
+                      kWhite = 0xffffffffu;
 
 // The time-axis step: step and "every" (labelled ticks are the multiples of
 // every), and the digit count that centres a label.

@@ -5,7 +5,8 @@
 
 namespace zyt {
 
-Raster::Raster(QImage& img) : bits_(img.bits()), stride_(img.bytesPerLine()), w_(img.width()), h_(img.height()) {}
+Raster::Raster(QImage& img)
+    : bits_(img.bits()), stride_(img.bytesPerLine()), w_(img.width()), h_(img.height()) {}
 
 void Raster::lineTo(int x, int y) {
     int x0 = px_, y0 = py_;
@@ -14,7 +15,8 @@ void Raster::lineTo(int x, int y) {
     const int dx = std::abs(x - x0), dy = -std::abs(y - y0);
     const int sx = x0 < x ? 1 : -1, sy = y0 < y ? 1 : -1;
     // Lines far outside the picture are not walked pixel by pixel.
-    if ((x0 < 0 && x < 0) || (y0 < 0 && y < 0) || (x0 >= w_ && x >= w_) || (y0 >= h_ && y >= h_)) return;
+    if ((x0 < 0 && x < 0) || (y0 < 0 && y < 0) || (x0 >= w_ && x >= w_) || (y0 >= h_ && y >= h_))
+        return;
     if (dx > 4 * (w_ + h_) || -dy > 4 * (w_ + h_)) {
         // A line reaching far outside: clip it to the picture (plus a
         // margin) first, so that the walk stays as long as the picture.
@@ -32,7 +34,9 @@ void Raster::lineTo(int x, int y) {
             }
             return true;
         };
-        if (!clip(-fx, x0 + 1.0) || !clip(fx, w_ - x0) || !clip(-fy, y0 + 1.0) || !clip(fy, h_ - y0)) return;
+        if (!clip(-fx, x0 + 1.0) || !clip(fx, w_ - x0) || !clip(-fy, y0 + 1.0) ||
+            !clip(fy, h_ - y0))
+            return;
         const int cx0 = int(x0 + t0 * fx), cy0 = int(y0 + t0 * fy);
         const int cx1 = int(x0 + t1 * fx), cy1 = int(y0 + t1 * fy);
         const int keepX = px_, keepY = py_;
@@ -60,8 +64,8 @@ void Raster::lineTo(int x, int y) {
     }
 }
 
-void ellipsePixels(int x1, int y1, int x2, int y2, int ox, int oy, std::vector<PixelOffset>& outline,
-                   std::vector<PixelOffset>& insideOut) {
+void ellipsePixels(int x1, int y1, int x2, int y2, int ox, int oy,
+                   std::vector<PixelOffset>& outline, std::vector<PixelOffset>& insideOut) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const int w = x2 - x1, h = y2 - y1;
@@ -75,7 +79,8 @@ void ellipsePixels(int x1, int y1, int x2, int y2, int ox, int oy, std::vector<P
     for (int py = y1; py < y2; ++py)
         for (int px = x1; px < x2; ++px) {
             if (!in(px, py)) continue;
-            const bool edge = !in(px - 1, py) || !in(px + 1, py) || !in(px, py - 1) || !in(px, py + 1);
+            const bool edge =
+                !in(px - 1, py) || !in(px + 1, py) || !in(px, py - 1) || !in(px, py + 1);
             (edge ? outline : insideOut).push_back({px - ox, py - oy});
         }
 }

@@ -14,7 +14,7 @@ struct PixelOffset {
 };
 
 class Raster {
-public:
+  public:
     // `img` must be Format_RGB32 or Format_ARGB32; it is not owned.
     explicit Raster(QImage& img);
 
@@ -39,9 +39,11 @@ public:
     // Stamps a precomputed pixel set around (x, y) in colour c.
     void stamp(const std::vector<PixelOffset>& offs, int x, int y, QRgb c);
     // True when the whole box [x-r, x+r] x [y-r, y+r] lies in the image.
-    bool inside(int x, int y, int r) const { return x - r >= 0 && y - r >= 0 && x + r < w_ && y + r < h_; }
+    bool inside(int x, int y, int r) const {
+        return x - r >= 0 && y - r >= 0 && x + r < w_ && y + r < h_;
+    }
 
-private:
+  private:
     QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + std::ptrdiff_t(y) * stride_); }
     uchar* bits_;
     std::ptrdiff_t stride_;
@@ -52,7 +54,7 @@ private:
 
 // The pixels of the ellipse in the box [x1, x2) x [y1, y2), relative to
 // (ox, oy), split into outline and inside as Raster::ellipse draws them.
-void ellipsePixels(int x1, int y1, int x2, int y2, int ox, int oy, std::vector<PixelOffset>& outline,
-                   std::vector<PixelOffset>& inside);
+void ellipsePixels(int x1, int y1, int x2, int y2, int ox, int oy,
+                   std::vector<PixelOffset>& outline, std::vector<PixelOffset>& inside);
 
 }  // namespace zyt

@@ -8,7 +8,9 @@
 namespace zyt {
 namespace {
 
-Extended timeOf(const State& s, int r) { return s.table.obs(r, kTimeCol); }
+Extended timeOf(const State& s, int r) {
+    return s.table.obs(r, kTimeCol);
+}
 
 // First row r in lo..hi with t(r) >= x (hi + 1 when none); rows are sorted.
 int firstAtOrAfter(const State& s, int lo, int hi, Extended x) {
@@ -54,7 +56,9 @@ void clampCursor(State& s) {
     if (t.curRow < s.view.viewFirst) t.curRow = s.view.viewFirst;
 }
 
-int cursorRow(const State& s) { return std::clamp(s.table.curRow, 1, s.table.nRows); }
+int cursorRow(const State& s) {
+    return std::clamp(s.table.curRow, 1, s.table.nRows);
+}
 
 void copyChannel(CellTable& to, int toCol, const CellTable& from, int fromCol, int rows) {
     for (int r = 1; r <= rows; ++r) {
@@ -72,7 +76,9 @@ void writeBackSingle(State& s) {
     t.aux.noteUsed(t.nRows);
 }
 
-void setCaption(State& s) { s.caption = titleText(s.table); }
+void setCaption(State& s) {
+    s.caption = titleText(s.table);
+}
 
 }  // namespace
 
@@ -88,7 +94,9 @@ void afterLoad(State& s) {
     enableAfterLoad(s);
 }
 
-bool haveData(const State& s) { return s.table.fileList.has_value() && s.table.nRows >= 1; }
+bool haveData(const State& s) {
+    return s.table.fileList.has_value() && s.table.nRows >= 1;
+}
 
 void computeRanges(State& s, Reporter* rep) {
     Table& t = s.table;
@@ -111,8 +119,8 @@ void computeRanges(State& s, Reporter* rep) {
                 if (r <= t.errRows.rows && ch <= t.errRows.cols && !t.errRows.empty()) {
                     e = std::fabs(t.errRows.at(r, ch));
                 } else if (rep) {
-                    rep->message("  i=" + std::to_string(r) + "/" + std::to_string(last) + "  k=" +
-                                 std::to_string(ch) + "/" + std::to_string(t.lastChan));
+                    rep->message("  i=" + std::to_string(r) + "/" + std::to_string(last) +
+                                 "  k=" + std::to_string(ch) + "/" + std::to_string(t.lastChan));
                 }
             }
             const Extended x = val[r];
@@ -124,7 +132,8 @@ void computeRanges(State& s, Reporter* rep) {
         v.yMax[std::size_t(ch)] = hi;
     }
     v.ySpanSum = 0;
-    for (int ch = 1; ch <= nChan; ++ch) v.ySpanSum += v.yMax[std::size_t(ch)] - v.yMin[std::size_t(ch)];
+    for (int ch = 1; ch <= nChan; ++ch)
+        v.ySpanSum += v.yMax[std::size_t(ch)] - v.yMin[std::size_t(ch)];
     v.xSpan = v.xRight - v.xLeft;
 
     const int available = v.imageHeight - 30;
@@ -174,8 +183,8 @@ void computeVisibleWindow(State& s) {
         if ((v.xLeft == oldLeft && v.xRight == oldRight) || ++moves > kMaxMoves) wholeRange(s);
     }
     clampCursor(s);
-    v.label4 = std::to_string(v.viewLast - v.viewFirst + 1) + " points " + std::to_string(v.viewFirst) + " to " +
-               std::to_string(v.viewLast);
+    v.label4 = std::to_string(v.viewLast - v.viewFirst + 1) + " points " +
+               std::to_string(v.viewFirst) + " to " + std::to_string(v.viewLast);
 }
 
 void setDrawingGeometry(State& s) {
@@ -204,7 +213,9 @@ int roundPixel(Extended p) {
 }
 }  // namespace
 
-int plotX(const ViewState& v, Extended t) { return roundPixel((t - v.xLeft) * v.xScale + v.plotLeft); }
+int plotX(const ViewState& v, Extended t) {
+    return roundPixel((t - v.xLeft) * v.xScale + v.plotLeft);
+}
 
 int panelY(const State& s, int ch, Extended val) {
     const ViewState& v = s.view;
@@ -214,12 +225,15 @@ int panelY(const State& s, int ch, Extended val) {
     return roundPixel((val - v.yMin[c]) * v.yScale + top);
 }
 
-Extended timeAtX(const ViewState& v, int x) { return v.xLeft + (x - v.plotLeft) / v.xScale; }
+Extended timeAtX(const ViewState& v, int x) {
+    return v.xLeft + (x - v.plotLeft) / v.xScale;
+}
 
 int panelAtY(const State& s, int y) {
     const int nChan = std::clamp(s.table.nChan, 0, kMaxChannels);
     for (int ch = 1; ch <= nChan; ++ch)
-        if (s.view.panelTop[std::size_t(ch - 1)] <= y && y < s.view.panelTop[std::size_t(ch)]) return ch;
+        if (s.view.panelTop[std::size_t(ch - 1)] <= y && y < s.view.panelTop[std::size_t(ch)])
+            return ch;
     return 0;
 }
 
@@ -280,8 +294,12 @@ bool zoomBy(State& s, bool in) {
 }
 }  // namespace
 
-bool zoomIn(State& s) { return zoomBy(s, true); }
-bool zoomOut(State& s) { return zoomBy(s, false); }
+bool zoomIn(State& s) {
+    return zoomBy(s, true);
+}
+bool zoomOut(State& s) {
+    return zoomBy(s, false);
+}
 
 bool shiftLeft(State& s) {
     if (!haveData(s)) return false;

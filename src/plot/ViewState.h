@@ -45,9 +45,9 @@ struct ViewState {
     int spinMax = 1;
 
     // Display options, kept for the run.
-    bool allInOne = false;           // "All in one"
-    bool phase02 = false;            // "Phase 0..2"
-    bool linesForUnmarked = false;   // "lines for UnMark chanel "
+    bool allInOne = false;              // "All in one"
+    bool phase02 = false;               // "Phase 0..2"
+    bool linesForUnmarked = false;      // "lines for UnMark chanel "
     std::string symbolName = "circle";  // "point", "circle" or "line"
     int symbolSize = 2;                 // circle radius in pixels
     uint32_t fgColor = 0xff000000u;     // ARGB of frame, ticks, labels

@@ -81,7 +81,8 @@ const std::vector<ActionSpec>& actionTable() {
 
 const std::vector<KeySpec>& keyTable() {
     static const std::vector<KeySpec> table = {
-        {Qt::Key_Escape, Qt::NoModifier, "Esc: exit from Zyt, asking whether to save the data", &MainWindow::exitWithQuestion},
+        {Qt::Key_Escape, Qt::NoModifier, "Esc: exit from Zyt, asking whether to save the data",
+         &MainWindow::exitWithQuestion},
     };
     return table;
 }

@@ -20,11 +20,11 @@ struct ActionSpec {
     const char* caption;   // menu caption with '&', or the tool button's hint
     const char* shortcut;  // QKeySequence text, "" for none
     Place place;
-    int icon;              // QStyle::StandardPixmap, -1 for a text button
-    bool enabled;          // at start
+    int icon;      // QStyle::StandardPixmap, -1 for a text button
+    bool enabled;  // at start
     bool checkable;
-    bool checked;          // at start
-    Handler handler;       // nullptr: not built yet, the control stays hidden
+    bool checked;     // at start
+    Handler handler;  // nullptr: not built yet, the control stays hidden
 };
 
 const std::vector<ActionSpec>& actionTable();

@@ -31,7 +31,8 @@ ReportDialog::ReportDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("TForm5");
     setWindowTitle(QStringLiteral("Отчет о файле"));
     auto* lay = new QVBoxLayout(this);
-    for (int i = 1; i <= 4; ++i) lay->addWidget(label(this, ("Label" + std::to_string(i)).c_str(), ""));
+    for (int i = 1; i <= 4; ++i)
+        lay->addWidget(label(this, ("Label" + std::to_string(i)).c_str(), ""));
     auto* ok = button(this, "Button1", "OK");
     lay->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
@@ -209,7 +210,8 @@ std::optional<std::string> LineListDialog::choose() {
     return combo_->currentText().toStdString();
 }
 
-InfoWindow::InfoWindow(const char* objectName, const QString& caption, QWidget* parent) : QDialog(parent) {
+InfoWindow::InfoWindow(const char* objectName, const QString& caption, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(objectName);
     setWindowTitle(caption);
     auto* lay = new QVBoxLayout(this);
@@ -220,7 +222,11 @@ InfoWindow::InfoWindow(const char* objectName, const QString& caption, QWidget* 
     resize(640, 480);
 }
 
-void InfoWindow::setText(const QString& t) { text_->setPlainText(t); }
-QString InfoWindow::text() const { return text_->toPlainText(); }
+void InfoWindow::setText(const QString& t) {
+    text_->setPlainText(t);
+}
+QString InfoWindow::text() const {
+    return text_->toPlainText();
+}
 
 }  // namespace zyt

@@ -19,7 +19,7 @@ namespace zyt {
 // TForm5 "Отчет о файле": labels Label1..Label4, shown empty; "OK" hides it.
 class ReportDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ReportDialog(QWidget* parent = nullptr);
     void showEmpty();
 };
@@ -27,23 +27,23 @@ public:
 // TForm20 "exit from Zyt": Yes (save and quit), No (quit), Cancel.
 class ExitDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ExitDialog(QWidget* parent = nullptr);
     int saveOnExit = 0;
     int quitOnExit = 0;
 
-private:
+  private:
     void choose(int save, int quit);
 };
 
 // TForm30 "Zyt - Generate Random".
 class GenerateRandomDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit GenerateRandomDialog(QWidget* parent = nullptr);
     GenerateRandomParams params() const;
 
-private:
+  private:
     QLineEdit* points_;
     QLineEdit* channels_;
     QRadioButton* homogeneous_;
@@ -53,7 +53,7 @@ private:
 // TForm9 "Проверка": save the plot before quitting?
 class SavePlotDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum Choice { Yes, No, Cancel };
     explicit SavePlotDialog(QWidget* parent = nullptr);
     Choice choice = Cancel;
@@ -63,13 +63,13 @@ public:
 // combo text is passed to `onText` at once.
 class MarkerDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MarkerDialog(QWidget* parent = nullptr);
     std::function<void(const std::string&)> onText;
     // Selects the first item without reporting it.
     void prepare();
 
-private:
+  private:
     QComboBox* combo_;
     bool quiet_ = false;
 };
@@ -80,7 +80,7 @@ private:
 // holding what is typed.
 class LineListDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit LineListDialog(QWidget* parent = nullptr);
     std::function<std::optional<std::string>()> chooseListFile;
     // Every line of the file becomes an item; throws IoError naming it.
@@ -88,7 +88,7 @@ public:
     // Shows the dialog modally: the combo box text on Ok, nothing on Cancel.
     std::optional<std::string> choose();
 
-private:
+  private:
     void search(const QString& typed);
     QComboBox* combo_;
     QLineEdit* search_;
@@ -98,12 +98,12 @@ private:
 // TForm7 "Общие сведения" and TForm8 "Правила пользования": read-only text.
 class InfoWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     InfoWindow(const char* objectName, const QString& caption, QWidget* parent = nullptr);
     void setText(const QString& text);
     QString text() const;
 
-private:
+  private:
     QPlainTextEdit* text_;
 };
 

@@ -15,7 +15,8 @@ namespace zyt {
 KeyDispatcher::KeyDispatcher(MainWindow& w) : QObject(&w), w_(w) {}
 
 bool KeyDispatcher::eventFilter(QObject* obj, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || QApplication::activeModalWidget()) return QObject::eventFilter(obj, e);
+    if (e->type() != QEvent::KeyPress || QApplication::activeModalWidget())
+        return QObject::eventFilter(obj, e);
     // Keys of the main window only (not of its tool windows); the receiver
     // tells, also where no window manager marks a window active.
     auto* widget = qobject_cast<QWidget*>(obj);
@@ -25,7 +26,8 @@ bool KeyDispatcher::eventFilter(QObject* obj, QEvent* e) {
     if (obj != QApplication::focusWidget() && obj != &w_ && QApplication::focusWidget())
         return QObject::eventFilter(obj, e);
     auto* k = static_cast<QKeyEvent*>(e);
-    const Qt::KeyboardModifiers mods = k->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const Qt::KeyboardModifiers mods =
+        k->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     for (const KeySpec& spec : keyTable()) {
         if (spec.key == k->key() && spec.modifiers == mods) {
             (w_.*spec.handler)();
@@ -59,11 +61,14 @@ std::optional<KeyPress> keyPressOf(const QKeyEvent& k) {
     if (m & Qt::KeypadModifier) {
         // The numeric pad, with or without Num Lock.
         static const std::map<int, const char*> pad = {
-            {Qt::Key_Insert, "Numpad0"}, {Qt::Key_End, "Numpad1"},   {Qt::Key_Down, "Numpad2"},
-            {Qt::Key_PageDown, "Numpad3"}, {Qt::Key_Left, "Numpad4"}, {Qt::Key_Clear, "Numpad5"},
-            {Qt::Key_Right, "Numpad6"},  {Qt::Key_Home, "Numpad7"},  {Qt::Key_Up, "Numpad8"},
-            {Qt::Key_PageUp, "Numpad9"}, {Qt::Key_Asterisk, "Numpad*"}, {Qt::Key_Plus, "Numpad+"},
-            {Qt::Key_Minus, "Numpad-"},  {Qt::Key_Slash, "Numpad/"}, {Qt::Key_Delete, "Numpad."},
+            {Qt::Key_Insert, "Numpad0"},   {Qt::Key_End, "Numpad1"},
+            {Qt::Key_Down, "Numpad2"},     {Qt::Key_PageDown, "Numpad3"},
+            {Qt::Key_Left, "Numpad4"},     {Qt::Key_Clear, "Numpad5"},
+            {Qt::Key_Right, "Numpad6"},    {Qt::Key_Home, "Numpad7"},
+            {Qt::Key_Up, "Numpad8"},       {Qt::Key_PageUp, "Numpad9"},
+            {Qt::Key_Asterisk, "Numpad*"}, {Qt::Key_Plus, "Numpad+"},
+            {Qt::Key_Minus, "Numpad-"},    {Qt::Key_Slash, "Numpad/"},
+            {Qt::Key_Delete, "Numpad."},
         };
         if (key >= Qt::Key_0 && key <= Qt::Key_9) {
             p.key = "Numpad" + std::to_string(key - Qt::Key_0);
@@ -80,7 +85,7 @@ std::optional<KeyPress> keyPressOf(const QKeyEvent& k) {
         {Qt::Key_Down, "Down"},     {Qt::Key_Home, "Home"},     {Qt::Key_End, "End"},
         {Qt::Key_Delete, "Delete"}, {Qt::Key_Insert, "Insert"}, {Qt::Key_Escape, "Esc"},
         {Qt::Key_Space, "Space"},   {Qt::Key_BracketLeft, "["}, {Qt::Key_BracketRight, "]"},
-        {Qt::Key_Backslash, "\\"}, {Qt::Key_PageUp, "PageUp"}, {Qt::Key_PageDown, "PageDown"},
+        {Qt::Key_Backslash, "\\"},  {Qt::Key_PageUp, "PageUp"}, {Qt::Key_PageDown, "PageDown"},
     };
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         p.key = std::string(1, char('A' + (key - Qt::Key_A)));

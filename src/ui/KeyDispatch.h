@@ -19,13 +19,13 @@ std::optional<KeyPress> keyPressOf(const QKeyEvent& k);
 
 class KeyDispatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit KeyDispatcher(MainWindow& w);
 
-protected:
+  protected:
     bool eventFilter(QObject* obj, QEvent* e) override;
 
-private:
+  private:
     MainWindow& w_;
 };
 

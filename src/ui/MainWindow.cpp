@@ -11,13 +11,14 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSpinBox>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "edit/Mouse.h"
 #include "io/DataReader.h"
 #include "io/DataWriter.h"
 #include "io/GenerateRandom.h"
@@ -27,14 +28,13 @@
 #include "plot/ControlStates.h"
 #include "plot/ViewModel.h"
 #include "ui/Actions.h"
-#include "ui/TransformActions.h"
-#include "ui/TransformDialogs.h"
-#include "edit/Mouse.h"
 #include "ui/Dialogs.h"
 #include "ui/FitDialogs.h"
 #include "ui/InfoTexts.h"
 #include "ui/KeyDispatch.h"
 #include "ui/PlotWidget.h"
+#include "ui/TransformActions.h"
+#include "ui/TransformDialogs.h"
 
 namespace zyt {
 
@@ -56,7 +56,8 @@ void WindowReporter::message(std::string_view text) {
         intercept(t);
         return;
     }
-    QMessageBox::information(parent_, QString::fromStdString(kProgramTitle), QString::fromStdString(t));
+    QMessageBox::information(parent_, QString::fromStdString(kProgramTitle),
+                             QString::fromStdString(t));
 }
 
 MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
@@ -69,12 +70,14 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
 
     chooseOpenFiles = [this] {
         const QStringList names = QFileDialog::getOpenFileNames(
-            this, "Open", QString(), "Dat File (*.dat);;Txt File(*.txt);;line file (*.lin);;all files (*)");
+            this, "Open", QString(),
+            "Dat File (*.dat);;Txt File(*.txt);;line file (*.lin);;all files (*)");
         std::vector<std::string> out;
         for (const QString& n : names) out.push_back(n.toStdString());
         return out;
     };
-    chooseSaveFile = [this](const QString& title, const QString& filter) -> std::optional<std::string> {
+    chooseSaveFile = [this](const QString& title,
+                            const QString& filter) -> std::optional<std::string> {
         const QString start = QString::fromStdString(s_.openDialogFileName);
         const QString n = QFileDialog::getSaveFileName(this, title, start, filter);
         if (n.isEmpty()) return std::nullopt;
@@ -88,7 +91,9 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     linearDialog_ = new LinearTransformDialog(s_.table.decimalSep, this);
     splitDialog_ = new SplitDialog(this);
     sigmaDialog_ = new SigmaDialog(this);
-    sigmaDialog_->onOk = [this](const std::string& limit) { runGuarded([&] { sigmaFilter(s_, limit); }); };
+    sigmaDialog_->onOk = [this](const std::string& limit) {
+        runGuarded([&] { sigmaFilter(s_, limit); });
+    };
     form5_ = new ReportDialog(this);
     form7_ = new InfoWindow("TForm7", QStringLiteral("Общие сведения"), this);
     form7_->setText(generalInfoText());
@@ -103,7 +108,8 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     form36_->onText = [this](const std::string& t) { setDelMarker(s_, t); };
     form38_ = new LineListDialog(this);
     form38_->chooseListFile = [this]() -> std::optional<std::string> {
-        const QString n = QFileDialog::getOpenFileName(this, "Open", QString(), "text (*.txt *.dat *.lin);;all files (*)");
+        const QString n = QFileDialog::getOpenFileName(this, "Open", QString(),
+                                                       "text (*.txt *.dat *.lin);;all files (*)");
         if (n.isEmpty()) return std::nullopt;
         return n.toStdString();
     };
@@ -113,7 +119,9 @@ MainWindow::MainWindow(State& s, std::string commandLineFile, QWidget* parent)
     syncFromState();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(findChild<KeyDispatcher*>()); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(findChild<KeyDispatcher*>());
+}
 
 void MainWindow::buildPanels() {
     auto* central = new QWidget(this);
@@ -139,7 +147,8 @@ void MainWindow::buildPanels() {
                 applyEffects(f(s_, x, y, b));
                 const MouseState& ms = s_.mouse;
                 image1_->setBand(ms.bandShown && (ms.selectionReady || (b.alt && left)),
-                                 QRect(QPoint(ms.fixedX, ms.fixedY), QPoint(ms.movingX, ms.movingY)).normalized());
+                                 QRect(QPoint(ms.fixedX, ms.fixedY), QPoint(ms.movingX, ms.movingY))
+                                     .normalized());
             });
         };
     };
@@ -303,7 +312,8 @@ QString MainWindow::rulesText() {
         "  Up / Down: highest / lowest point of the channel in the window\n"
         "  Ctrl+Up / Ctrl+Down: previous / next channel\n"
         "  Home / End: first / last point of the window\n"
-        "  Numpad 6 / 4: next / previous local extremum; Numpad 9 / 7: peaks; Numpad 3 / 1: troughs\n"
+        "  Numpad 6 / 4: next / previous local extremum; Numpad 9 / 7: peaks; Numpad 3 / 1: "
+        "troughs\n"
         "  Numpad + / Numpad -: zoom in / out around the cursor\n"
         "  [ / ] / E: left edge, right edge, centre of the window on the cursor\n"
         "  R: show everything; 7: value ranges of the visible points; 8: zoom to the rectangle\n"
@@ -321,7 +331,8 @@ QString MainWindow::rulesText() {
         "  P: fit on or off with the stored model; K: coefficients into koef.info\n"
         "  Alt+arrows: move an edge of the rectangle; Alt+S: line-list entry (ttt.dat)\n"
         "  Space: show two channels\n"
-        "  Mouse: click picks a point; Ctrl+click deletes up to the pointer; Alt+drag draws a rectangle\n");
+        "  Mouse: click picks a point; Ctrl+click deletes up to the pointer; Alt+drag draws a "
+        "rectangle\n");
     for (const ActionSpec& a : actionTable()) {
         if (!*a.shortcut || !a.handler) continue;
         QString caption = QString::fromUtf8(a.caption).remove('&').trimmed();
@@ -336,7 +347,8 @@ bool MainWindow::event(QEvent* e) {
     // Without a window manager the window may never be activated; the first
     // showing then stands in for the first activation.
     if (e->type() == QEvent::Show && !activatedOnce_) {
-        if (QScreen* sc = screen(); sc && windowState() & Qt::WindowMaximized) setGeometry(sc->availableGeometry());
+        if (QScreen* sc = screen(); sc && windowState() & Qt::WindowMaximized)
+            setGeometry(sc->availableGeometry());
         QTimer::singleShot(0, this, [this] {
             if (!activatedOnce_) activated();
         });
@@ -386,7 +398,8 @@ void MainWindow::runGuarded(const std::function<void()>& f) {
     try {
         f();
     } catch (const std::exception& e) {
-        QMessageBox::critical(this, QString::fromStdString(kProgramTitle), QString::fromUtf8(e.what()));
+        QMessageBox::critical(this, QString::fromStdString(kProgramTitle),
+                              QString::fromUtf8(e.what()));
     }
     syncFromState();
 }
@@ -411,7 +424,8 @@ void MainWindow::addDialogCommand(QMenu* menu, const char* name, const char* cap
 
 void MainWindow::pressKey(const KeyPress& k) {
     runGuarded([&] {
-        KeyContext ctx{s_, reporter_, [this] { exitWithQuestion(); }, [this] { return form38_->choose(); }, ""};
+        KeyContext ctx{s_, reporter_, [this] { exitWithQuestion(); },
+                       [this] { return form38_->choose(); }, ""};
         applyEffects(keys_.press(ctx, k));
     });
 }
@@ -464,7 +478,8 @@ void MainWindow::syncFromState() {
     label4_->setText(QString::fromStdString(s_.view.label4));
     if (auto status = reporter_.takeStatus()) s_.view.label8 = *status;
     label8_->setText(QString::fromStdString(s_.view.label8));
-    if (image1_->picture().cacheKey() != canvas_.picture.cacheKey()) image1_->setPicture(canvas_.picture);
+    if (image1_->picture().cacheKey() != canvas_.picture.cacheKey())
+        image1_->setPicture(canvas_.picture);
     const bool captions = s_.view.captionsVisible;
     label6_->setVisible(captions);
     label7_->setVisible(captions);
@@ -502,19 +517,22 @@ void MainWindow::AddData1Click() {
 
 void MainWindow::savedate1Click() {
     runGuarded([&] {
-        if (auto name = chooseSaveFile("Save Data As", "data (*.dat)")) saveDataAs(s_, reporter_, name);
+        if (auto name = chooseSaveFile("Save Data As", "data (*.dat)"))
+            saveDataAs(s_, reporter_, name);
     });
 }
 
 void MainWindow::SaveVisibleDataAs1Click() {
     runGuarded([&] {
-        if (auto name = chooseSaveFile("Save Visible Data As", "data (*.dat)")) saveVisibleDataAs(s_, reporter_, name);
+        if (auto name = chooseSaveFile("Save Visible Data As", "data (*.dat)"))
+            saveVisibleDataAs(s_, reporter_, name);
     });
 }
 
 void MainWindow::save1Click() {
     runGuarded([&] {
-        if (auto name = chooseSaveFile("Save current channel", "data (*.dat)")) saveCurrentChannel(s_, reporter_, name);
+        if (auto name = chooseSaveFile("Save current channel", "data (*.dat)"))
+            saveCurrentChannel(s_, reporter_, name);
     });
 }
 
@@ -578,7 +596,8 @@ void MainWindow::exitWithQuestion() {
     form20_->exec();
     if (form20_->saveOnExit == 1) {
         runGuarded([&] {
-            if (auto name = chooseSaveFile("Save Data As", "data (*.dat)")) saveOnExit(s_, reporter_, name);
+            if (auto name = chooseSaveFile("Save Data As", "data (*.dat)"))
+                saveOnExit(s_, reporter_, name);
         });
     }
     if (form20_->quitOnExit == 1) quit();
@@ -606,7 +625,8 @@ void MainWindow::N7Click() {
 }
 
 QImage MainWindow::pictureWithCaptions() const {
-    QImage img = canvas_.picture.isNull() ? blankImage(s_.view.imageWidth, s_.view.imageHeight) : canvas_.picture.copy();
+    QImage img = canvas_.picture.isNull() ? blankImage(s_.view.imageWidth, s_.view.imageHeight)
+                                          : canvas_.picture.copy();
     QPainter p(&img);
     for (const DragLabel* l : {label5_, label6_, label7_}) {
         if (!l->isVisible() || l->text().isEmpty()) continue;
@@ -649,15 +669,16 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 // ---- Form menu -----------------------------------------------------------
 
 void MainWindow::N25Click() {
-    const bool show = !toolButtons_.empty() && !std::any_of(toolButtons_.begin(), toolButtons_.end(), [](QToolButton* b) {
-        return b->isVisible();
-    });
+    const bool show =
+        !toolButtons_.empty() && !std::any_of(toolButtons_.begin(), toolButtons_.end(),
+                                              [](QToolButton* b) { return b->isVisible(); });
     for (QToolButton* b : toolButtons_) {
         auto* act = b->defaultAction();
-        const bool built = act && actions_.count(act->objectName().toStdString()) &&
-                           std::any_of(actionTable().begin(), actionTable().end(), [&](const ActionSpec& a) {
-                               return act->objectName() == a.name && a.handler;
-                           });
+        const bool built =
+            act && actions_.count(act->objectName().toStdString()) &&
+            std::any_of(actionTable().begin(), actionTable().end(), [&](const ActionSpec& a) {
+                return act->objectName() == a.name && a.handler;
+            });
         b->setVisible(show && built);
     }
     actions_["N25"]->setChecked(show);
@@ -680,9 +701,13 @@ void MainWindow::N31Click() {
     syncFromState();
 }
 
-void MainWindow::N30Click() { form5_->showEmpty(); }
+void MainWindow::N30Click() {
+    form5_->showEmpty();
+}
 
-void MainWindow::N28Click() { viewCommand(initialWindow); }
+void MainWindow::N28Click() {
+    viewCommand(initialWindow);
+}
 
 // ---- View commands -------------------------------------------------------
 
@@ -692,19 +717,45 @@ void MainWindow::viewCommand(bool (*op)(State&), bool drawAnyway) {
     });
 }
 
-void MainWindow::zoomClick() { viewCommand(zoomIn); }
-void MainWindow::unzoomClick() { viewCommand(zoomOut); }
-void MainWindow::shiftLeftClick() { viewCommand(shiftLeft); }
-void MainWindow::shiftRightClick() { viewCommand(shiftRight); }
-void MainWindow::leftedgeoncursor1Click() { viewCommand(leftEdgeOnCursor); }
-void MainWindow::rightedgeoncursor1Click() { viewCommand(rightEdgeOnCursor); }
-void MainWindow::CenteronCursor1Click() { viewCommand(centerOnCursor); }
-void MainWindow::Phase02Click() { viewCommand(togglePhase02); }
-void MainWindow::mag1Click() { viewCommand(toggleMag1); }
-void MainWindow::InverseYaxisforcurrentchannel1Click() { viewCommand(invertCurrentChannel); }
-void MainWindow::originaldata1Click() { viewCommand(showOriginalData); }
-void MainWindow::differencies1Click() { viewCommand(showDifferences); }
-void MainWindow::singlechanel1Click() { viewCommand(showSingleChannel); }
+void MainWindow::zoomClick() {
+    viewCommand(zoomIn);
+}
+void MainWindow::unzoomClick() {
+    viewCommand(zoomOut);
+}
+void MainWindow::shiftLeftClick() {
+    viewCommand(shiftLeft);
+}
+void MainWindow::shiftRightClick() {
+    viewCommand(shiftRight);
+}
+void MainWindow::leftedgeoncursor1Click() {
+    viewCommand(leftEdgeOnCursor);
+}
+void MainWindow::rightedgeoncursor1Click() {
+    viewCommand(rightEdgeOnCursor);
+}
+void MainWindow::CenteronCursor1Click() {
+    viewCommand(centerOnCursor);
+}
+void MainWindow::Phase02Click() {
+    viewCommand(togglePhase02);
+}
+void MainWindow::mag1Click() {
+    viewCommand(toggleMag1);
+}
+void MainWindow::InverseYaxisforcurrentchannel1Click() {
+    viewCommand(invertCurrentChannel);
+}
+void MainWindow::originaldata1Click() {
+    viewCommand(showOriginalData);
+}
+void MainWindow::differencies1Click() {
+    viewCommand(showDifferences);
+}
+void MainWindow::singlechanel1Click() {
+    viewCommand(showSingleChannel);
+}
 
 void MainWindow::SpinButton1DownClick() {
     runGuarded([&] {
@@ -718,7 +769,11 @@ void MainWindow::SpinButton1UpClick() {
     });
 }
 
-void MainWindow::showGeneralInfo() { form7_->show(); }
-void MainWindow::showRules() { form8_->show(); }
+void MainWindow::showGeneralInfo() {
+    form7_->show();
+}
+void MainWindow::showRules() {
+    form8_->show();
+}
 
 }  // namespace zyt

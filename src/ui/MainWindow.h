@@ -38,19 +38,19 @@ class LineListDialog;
 // A caption label that the mouse can drag over the plot.
 class DragLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
     std::function<void()> onDragStart;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 };
 
 // Message boxes for the commands' messages; the status text goes to Label8.
 class WindowReporter : public Reporter {
-public:
+  public:
     explicit WindowReporter(QWidget* parent) : parent_(parent) {}
     void message(std::string_view text) override;
     // Kept until the window has redrawn (a drawing rewrites the status
@@ -60,7 +60,7 @@ public:
     // Tests collect instead of showing boxes.
     std::function<void(const std::string&)> intercept;
 
-private:
+  private:
     QWidget* parent_;
     std::optional<std::string> status_;
 };
@@ -73,7 +73,7 @@ class CoefficientsWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(State& s, std::string commandLineFile = "", QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -83,7 +83,8 @@ public:
 
     // File choosers; tests replace them. Empty/nullopt = Cancel.
     std::function<std::vector<std::string>()> chooseOpenFiles;
-    std::function<std::optional<std::string>(const QString& title, const QString& filter)> chooseSaveFile;
+    std::function<std::optional<std::string>(const QString& title, const QString& filter)>
+        chooseSaveFile;
 
     // Handlers of the action and key tables.
     void N10Click();  // Open
@@ -150,13 +151,14 @@ public:
     // The rules text with the keys of the tables.
     static QString rulesText();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void buildActions();
-    void addDialogCommand(QMenu* menu, const char* name, const char* caption, std::function<void()> run);
+    void addDialogCommand(QMenu* menu, const char* name, const char* caption,
+                          std::function<void()> run);
     void buildPanels();
     void activated();
     void firstActivation();

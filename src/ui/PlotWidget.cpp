@@ -1,7 +1,6 @@
 #include "ui/PlotWidget.h"
 
 #include <QMouseEvent>
-
 #include <QPainter>
 #include <QResizeEvent>
 

@@ -9,7 +9,7 @@ namespace zyt {
 
 class PlotWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PlotWidget(QWidget* parent = nullptr);
     void setPicture(const QImage& img);
     const QImage& picture() const { return picture_; }
@@ -23,14 +23,14 @@ public:
         update();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QImage picture_;
     bool bandShown_ = false;
     QRect band_;

@@ -9,7 +9,7 @@
 namespace zyt {
 
 struct TransformAction {
-    const char* name;      // objectName (designer name)
+    const char* name;  // objectName (designer name)
     const char* caption;
     const char* shortcut;  // "" for none
     bool reductionMenu;    // "&Reduction" (else "&View")

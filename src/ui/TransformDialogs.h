@@ -15,13 +15,13 @@ namespace zyt {
 
 class LinearTransformDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     LinearTransformDialog(char decimalSep, QWidget* parent = nullptr);
     // Set when Ok closed the dialog.
     std::optional<LinearTransform> accepted;
     void setDecimalSep(char c) { decimalSep_ = c; }
 
-private:
+  private:
     void ok();
     char decimalSep_;
     QLineEdit* edit_[4];
@@ -31,22 +31,22 @@ private:
 
 class SplitDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SplitDialog(QWidget* parent = nullptr);
     Extended boundary = 0;
 
-private:
+  private:
     QLineEdit* edit_;
 };
 
 // Stays open after Ok: every Ok runs the filter with the limit in the field.
 class SigmaDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SigmaDialog(QWidget* parent = nullptr);
     std::function<void(const std::string&)> onOk;
 
-private:
+  private:
     QLineEdit* edit_;
 };
 

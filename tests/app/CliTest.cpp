@@ -28,7 +28,8 @@ RunResult runScript(const std::string& script) {
 }
 
 TEST(Script, SplittingQuotesCommentsAndLines) {
-    const auto cmds = splitScript("open a.dat b.dat; info # note\n\nmarker \"\"\nsave \"x y;#.dat\" k=\"v w\"");
+    const auto cmds =
+        splitScript("open a.dat b.dat; info # note\n\nmarker \"\"\nsave \"x y;#.dat\" k=\"v w\"");
     ASSERT_EQ(cmds.size(), 4u);
     EXPECT_EQ(cmds[0].first, 1);
     EXPECT_EQ(cmds[0].second, (std::vector<std::string>{"open", "a.dat", "b.dat"}));
@@ -76,18 +77,22 @@ TEST(Script, MessagesBecomeLines) {
 // The real program, end to end: open, edit the marker, save, save settings.
 TEST(Script, ZytCliEndToEnd) {
     TempDir d;
-    const std::string a = d.write("v.dat", "# V star\n2459000.1 10.5 11.2 12.3\n2459000.2 10.6 r 12.4\n");
-    const std::string script = d.write("s.zyt",
-                                       "open " + a + "\n"
-                                       "marker 99.9999   # placeholder\n"
-                                       "save " + d.file("out") + "\n"
-                                       "save-settings\n"
-                                       "channels 2; info\n");
+    const std::string a =
+        d.write("v.dat", "# V star\n2459000.1 10.5 11.2 12.3\n2459000.2 10.6 r 12.4\n");
+    const std::string script = d.write("s.zyt", "open " + a +
+                                                    "\n"
+                                                    "marker 99.9999   # placeholder\n"
+                                                    "save " +
+                                                    d.file("out") +
+                                                    "\n"
+                                                    "save-settings\n"
+                                                    "channels 2; info\n");
     const std::string outFile = d.file("stdout.txt");
     const std::string cmd = std::string(ZYT_CLI) + " " + script + " > " + outFile + " 2>&1";
     ASSERT_EQ(std::system(cmd.c_str()), 0) << readFile(outFile);
-    EXPECT_EQ(readFile(d.file("out.dat")),
-              "2459000.10000 10.5000  11.2000  12.3000 \r\n2459000.20000 10.6000  99.9999  12.4000 \r\n");
+    EXPECT_EQ(
+        readFile(d.file("out.dat")),
+        "2459000.10000 10.5000  11.2000  12.3000 \r\n2459000.20000 10.6000  99.9999  12.4000 \r\n");
     EXPECT_EQ(readFile(d.file("out.dat.log")), "111101");
     const std::string ini = readFile(d.file("zyt.ini"));
     EXPECT_EQ(ini.substr(ini.size() - 9), "99.9999\r\n");
@@ -105,7 +110,8 @@ namespace {
 TEST(Script, TransformAndKeyCommands) {
     TempDir d;
     const std::string a = d.write("a.dat", "1 10 0\n2 11 5\n3 12 6\n");
-    RunResult r = runScript("open " + a + "\nzero-bad\nlinear a=1 b=2 c=0 k=1 all=1 current=1\n"
+    RunResult r = runScript("open " + a +
+                            "\nzero-bad\nlinear a=1 b=2 c=0 k=1 all=1 current=1\n"
                             "cursor row=2 chan=1\nkey Delete\nkey Ctrl+Z\nkey Delete\ninfo\ndump");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("rows 3\n1 1 21 ~0\n2 2 ~23 5\n3 3 25 6\n"), std::string::npos) << r.out;
@@ -114,7 +120,9 @@ TEST(Script, TransformAndKeyCommands) {
 
     r = runScript("open " + a + "\nlinear k=x");
     EXPECT_EQ(r.code, 1);
-    EXPECT_NE(r.err.find("error: line 2: Linear Transform: k \"x\" is not a whole number"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("error: line 2: Linear Transform: k \"x\" is not a whole number"),
+              std::string::npos)
+        << r.err;
 
     r = runScript("open " + a + "\nkey Hyper+Q");
     EXPECT_EQ(r.code, 1);

@@ -21,7 +21,9 @@ std::string run(const std::string& script, int* code = nullptr) {
     return out.str() + err.str();
 }
 
-bool hasLine(const std::string& out, const std::string& line) { return out.find("\n" + line + "\n") != std::string::npos; }
+bool hasLine(const std::string& out, const std::string& line) {
+    return out.find("\n" + line + "\n") != std::string::npos;
+}
 
 struct InFolder : ::testing::Test {
     test::TempDir dir;
@@ -32,7 +34,8 @@ struct InFolder : ::testing::Test {
 
 TEST_F(InFolder, GenerateRandomIsTheSameInEveryRunAndOpensTheFile) {
     const std::string out = run("generate-random points=1 channels=1 dist=0; info");
-    EXPECT_NE(out.find("message: Random array generated:1 points in 1 channels"), std::string::npos);
+    EXPECT_NE(out.find("message: Random array generated:1 points in 1 channels"),
+              std::string::npos);
     EXPECT_TRUE(hasLine(out, "nRows=1"));
     const std::string first = test::readFile(dir.file("Random_0.dat"));
     ASSERT_EQ(first.size(), 4u + 1 + 8 + 2);
@@ -45,12 +48,14 @@ TEST_F(InFolder, GenerateRandomRefusesBadCounts) {
     int code = 0;
     const std::string out = run("generate-random points=1000002 channels=3", &code);
     EXPECT_EQ(code, 1);
-    EXPECT_NE(out.find("message: Enter a valid integer number of points from 1 to 1000001"), std::string::npos);
+    EXPECT_NE(out.find("message: Enter a valid integer number of points from 1 to 1000001"),
+              std::string::npos);
 }
 
 TEST_F(InFolder, WindowZoomAndPictureAtTheChosenSize) {
-    const std::string out = run(
-        "generate-random points=20 channels=2; size 300 200; window 5 15; cursor row=10; zoom; info; picture p.png");
+    const std::string out =
+        run("generate-random points=20 channels=2; size 300 200; window 5 15; cursor row=10; zoom; "
+            "info; picture p.png");
     EXPECT_TRUE(hasLine(out, "xSpan=5"));
     EXPECT_TRUE(hasLine(out, "xLeft=7.5"));
     EXPECT_TRUE(hasLine(out, "Label4=5 points 8 to 12"));
@@ -64,7 +69,8 @@ TEST_F(InFolder, StatusLineFollowsTheCursorKeys) {
     dir.write("d.dat", "1 10\r\n2 11\r\n4 12\r\n");
     const std::string out = run("open d.dat; key Right; key Right; info");
     EXPECT_TRUE(hasLine(out, "curRow=3"));
-    EXPECT_TRUE(hasLine(out, "Label8=Current point = 3   1  x=4.0000000 y=12.0000000  1/x=0.2500000"));
+    EXPECT_TRUE(
+        hasLine(out, "Label8=Current point = 3   1  x=4.0000000 y=12.0000000  1/x=0.2500000"));
 }
 
 // Pixels of the band colour of two standard deviations (green 0, 128, 0),
@@ -91,7 +97,8 @@ TEST_F(InFolder, PictureShowsTheFittedCurveWhileTheFitIsOn) {
 }
 
 TEST_F(InFolder, ViewsAndUnknownView) {
-    const std::string out = run("generate-random points=5 channels=3; view differences; info; view single; info");
+    const std::string out =
+        run("generate-random points=5 channels=3; view differences; info; view single; info");
     EXPECT_TRUE(hasLine(out, "viewModeName=differencies"));
     EXPECT_TRUE(hasLine(out, "viewModeName=single chanel"));
     int code = 0;

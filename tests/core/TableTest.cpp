@@ -52,7 +52,8 @@ TEST(SortByTime, MatchesRowExchangeShellSortIncludingEqualTimes) {
     std::mt19937 rng(7);
     for (int n : {0, 1, 2, 9, 17, 40, 200, 1000}) {
         std::vector<std::vector<double>> rows;
-        for (int i = 0; i < n; ++i) rows.push_back({double(rng() % 25), double(i), double(rng() % 3)});
+        for (int i = 0; i < n; ++i)
+            rows.push_back({double(rng() % 25), double(i), double(rng() % 3)});
         auto a = makeTable(rows, 2);
         auto b = makeTable(rows, 2);
         a->curRow = b->curRow = n > 0 ? 1 + int(rng() % unsigned(n)) : 0;
@@ -99,7 +100,9 @@ TEST(MergeEqualTimes, JoinsComplementaryRowsAndDropsEmptyOnes) {
         {"a row without values disappears",
          {{1, 10, 1, 1}, {2, A, A, A}, {3, 3, 3, 3}},
          {{1, 10, 1, 1}, {3, 3, 3, 3}}},
-        {"different times are not joined", {{1, 10, A, A}, {2, A, 20, A}}, {{1, 10, A, A}, {2, A, 20, A}}},
+        {"different times are not joined",
+         {{1, 10, A, A}, {2, A, 20, A}},
+         {{1, 10, A, A}, {2, A, 20, A}}},
     };
     for (const Case& k : cases) {
         auto t = makeTable(k.rows, 3);

@@ -45,7 +45,8 @@ struct Keys {
     Table& t() { return s->table; }
 };
 
-const std::vector<std::array<double, 3>> kFive = {{1, 10, 5}, {2, 11, 0}, {3, 12, 7}, {4, 13, 8}, {5, 14, 9}};
+const std::vector<std::array<double, 3>> kFive = {
+    {1, 10, 5}, {2, 11, 0}, {3, 12, 7}, {4, 13, 8}, {5, 14, 9}};
 
 TEST(Keys, KeyNamesAndCodes) {
     struct Case {
@@ -53,11 +54,16 @@ TEST(Keys, KeyNamesAndCodes) {
         const char* key;
         unsigned mods;
         int vk;
-    } cases[] = {{"Delete", "Delete", ModNone, 46},        {"Ctrl+Delete", "Delete", ModCtrl, 46},
-                 {"Alt+Shift+Left", "Left", ModAlt | ModShift, 37}, {"Numpad6", "Numpad6", ModNone, 102},
-                 {"Numpad+", "Numpad+", ModNone, 107},     {"Ctrl+Numpad/", "Numpad/", ModCtrl, 111},
-                 {"v", "V", ModNone, 86},                  {"Space", "Space", ModNone, 32},
-                 {"9", "9", ModNone, 57},                  {"\\", "\\", ModNone, 220}};
+    } cases[] = {{"Delete", "Delete", ModNone, 46},
+                 {"Ctrl+Delete", "Delete", ModCtrl, 46},
+                 {"Alt+Shift+Left", "Left", ModAlt | ModShift, 37},
+                 {"Numpad6", "Numpad6", ModNone, 102},
+                 {"Numpad+", "Numpad+", ModNone, 107},
+                 {"Ctrl+Numpad/", "Numpad/", ModCtrl, 111},
+                 {"v", "V", ModNone, 86},
+                 {"Space", "Space", ModNone, 32},
+                 {"9", "9", ModNone, 57},
+                 {"\\", "\\", ModNone, 220}};
     for (const Case& c : cases) {
         const auto k = parseKeyName(c.text);
         ASSERT_TRUE(k) << c.text;
@@ -91,7 +97,8 @@ TEST(Keys, DeleteUndoOrderAndVoidEntries) {
 }
 
 TEST(Keys, CtrlDeleteRenumbersTheUndoStack) {
-    Keys k({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}, {8, 8, 8}});
+    Keys k(
+        {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}, {8, 8, 8}});
     k.t().curRow = 7;
     k.key("Delete");  // point of row 7
     k.t().curRow = 5;
@@ -115,8 +122,8 @@ TEST(Keys, WalksWrapAndScroll) {
         const char* key;
         int row;
         bool cursorOnly;
-    } steps[] = {{"Left", 5, true}, {"Right", 1, true}, {"Right", 3, true}, {"Left", 1, true},
-                 {"End", 5, true},  {"Home", 1, true}};
+    } steps[] = {{"Left", 5, true}, {"Right", 1, true}, {"Right", 3, true},
+                 {"Left", 1, true}, {"End", 5, true},   {"Home", 1, true}};
     for (const Step& st : steps) {
         const Effects e = k.key(st.key);
         EXPECT_EQ(k.t().curRow, st.row) << st.key;
@@ -236,7 +243,8 @@ TEST(Keys, UnitsChannelsAndExtremumSearch) {
 TEST(Keys, CaptionAfterEveryKeyAndNothingBeforeOpen) {
     Keys k(kFive);
     k.key("Ctrl+Delete");
-    EXPECT_EQ(k.s->caption, "Zyt v1.907.151108_QX " + k.t().dataFileName + " original data  magnitude 46");
+    EXPECT_EQ(k.s->caption,
+              "Zyt v1.907.151108_QX " + k.t().dataFileName + " original data  magnitude 46");
     k.key("V");  // a typed character follows the key
     EXPECT_EQ(k.s->caption, k.t().dataFileName + "original data magnitude v");
 

@@ -40,8 +40,12 @@ std::unique_ptr<State> plotted() {
     return s;
 }
 
-int px(const State& s, Extended t) { return plotX(s.view, t); }
-int py(const State& s, int c, Extended v) { return panelY(s, c, v); }
+int px(const State& s, Extended t) {
+    return plotX(s.view, t);
+}
+int py(const State& s, int c, Extended v) {
+    return panelY(s, c, v);
+}
 
 TEST(Mouse, ClickPicksTheNearestPointOfThePanelUnderThePointer) {
     auto s = plotted();
@@ -75,7 +79,7 @@ TEST(Mouse, CtrlClickInAnotherChannelDeletesWholeRows) {
     s->table.curRow = 2;
     s->table.curChan = 1;
     mousePress(*s, px(*s, 14), py(*s, 2, 6), {true, false, false});  // row 5 of channel 2
-    EXPECT_EQ(s->table.nRows, 6);  // rows 2..5 are gone
+    EXPECT_EQ(s->table.nRows, 6);                                    // rows 2..5 are gone
     EXPECT_EQ(s->table.obs(2, 0), 15);
 }
 
@@ -113,17 +117,22 @@ TEST(Mouse, SelectionKeysAndTheLineList) {
     s->mouse.selY2 = 7.25L;
     KeyTable keys;
     CollectingReporter rep;
-    KeyContext ctx{*s, rep, {}, [] { return std::optional<std::string>("H alpha 6562.8 01 x"); },
+    KeyContext ctx{*s,
+                   rep,
+                   {},
+                   [] { return std::optional<std::string>("H alpha 6562.8 01 x"); },
                    dir.path().string() + "/"};
     keys.press(ctx, *parseKeyName("Alt+Shift+Left"));
     keys.press(ctx, *parseKeyName("Alt+Right"));
     EXPECT_EQ(s->mouse.selX1, 10);
     EXPECT_EQ(s->mouse.selX2, 17);
-    keys.press(ctx, *parseKeyName("Alt+Up"));  // channel 1 reversed: up on screen is a smaller value
+    keys.press(ctx,
+               *parseKeyName("Alt+Up"));  // channel 1 reversed: up on screen is a smaller value
     EXPECT_EQ(s->mouse.selY1, 2.499L);
     keys.press(ctx, *parseKeyName("Alt+S"));
     EXPECT_FALSE(s->mouse.selectionReady);
-    EXPECT_EQ(readFile(dir.file("ttt.dat")), "H alpha \r\n6562.8, 01, x,    10,    17,  7.250,  2.499, 1.0\r\n\r\n");
+    EXPECT_EQ(readFile(dir.file("ttt.dat")),
+              "H alpha \r\n6562.8, 01, x,    10,    17,  7.250,  2.499, 1.0\r\n\r\n");
 
     // Without a selection Alt+Left walks like Left.
     s->table.curRow = 4;
@@ -132,20 +141,21 @@ TEST(Mouse, SelectionKeysAndTheLineList) {
 }
 
 TEST(Mouse, LineSearchFindsTheFirstItemHoldingTheTypedWord) {
-    const std::vector<std::string> items = {"6562.8   H alpha", "4861.3   H beta", "5875.6   He I", "4861.3   Hbeta"};
+    const std::vector<std::string> items = {"6562.8   H alpha", "4861.3   H beta", "5875.6   He I",
+                                            "4861.3   Hbeta"};
     struct Case {
         const char* typed;
         int want;
     } cases[] = {
-        {"H", 0},      // " H" is in the first line already
-        {"He", 2},     // " He" first stands in the third line
-        {"beta", 1},   // a blank goes in front: " beta"
-        {" Hbeta", 3}, // starts with a blank: taken as typed
-        {"4861", -1},  // " 4861" is nowhere: the lines start with the number
-        {"", -1},
-        {"Fe", -1},
+        {"H", 0},       // " H" is in the first line already
+        {"He", 2},      // " He" first stands in the third line
+        {"beta", 1},    // a blank goes in front: " beta"
+        {" Hbeta", 3},  // starts with a blank: taken as typed
+        {"4861", -1},   // " 4861" is nowhere: the lines start with the number
+        {"", -1},      {"Fe", -1},
     };
-    for (const Case& c : cases) EXPECT_EQ(findLine(items, c.typed), c.want) << '"' << c.typed << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(findLine(items, c.typed), c.want) << '"' << c.typed << '"';
 }
 
 TEST(Mouse, PointerTextsAndNothingBeforeAFile) {

@@ -23,7 +23,8 @@ TEST(LineReader, MemoryAndFileGiveTheSameLines) {
         "a\nb",
         "1 2\r\n3 4\r\n",
         std::string("x\0y\n\n", 5),
-        "1 2\n\x1a" "3 4\n",
+        "1 2\n\x1a"
+        "3 4\n",
         "\r\n\r",
         std::string(3u << 20, '7') + "\n8",  // longer than the file reader's block
     };
@@ -33,7 +34,9 @@ TEST(LineReader, MemoryAndFileGiveTheSameLines) {
         LineReader file(dir.write("f.txt", text));
         EXPECT_EQ(lines(mem), lines(file)) << text.substr(0, 20);
     }
-    LineReader z("z", "1 2\n\x1a" "3 4\n");
+    LineReader z("z",
+                 "1 2\n\x1a"
+                 "3 4\n");
     EXPECT_EQ(lines(z), std::vector<std::string>{"1 2"});
 }
 

@@ -31,7 +31,8 @@ TEST(Writer, DeletedValueWithDefaultMarkerAndItsCompanions) {
     f.t().present(1, 2) = 0;
     const std::string out = saveDataAs(*f.s, f.rep, f.dir.file("b"));
     EXPECT_EQ(out, f.dir.file("b.dat"));
-    EXPECT_EQ(readFile(out), "    1.00000  1.5000  r   3.5000 \r\n    2.00000  4.0000   5.0000   6.0000 \r\n");
+    EXPECT_EQ(readFile(out),
+              "    1.00000  1.5000  r   3.5000 \r\n    2.00000  4.0000   5.0000   6.0000 \r\n");
     EXPECT_EQ(readFile(out + ".log"), "101111");
     EXPECT_EQ(readFile(out + ".lov"), "101111");
     EXPECT_EQ(f.t().dataFileName, out);
@@ -82,7 +83,11 @@ TEST(Writer, FileNameRules) {
     struct Case {
         const char* in;
         const char* out;
-    } cases[] = {{"ab", "ab.dat"}, {"x.txt", "x.txt.dat"}, {"xdat", "xdat"}, {"X.DAT", "X.DAT"}, {"y.Dat", "y.Dat.dat"}};
+    } cases[] = {{"ab", "ab.dat"},
+                 {"x.txt", "x.txt.dat"},
+                 {"xdat", "xdat"},
+                 {"X.DAT", "X.DAT"},
+                 {"y.Dat", "y.Dat.dat"}};
     for (const Case& c : cases) EXPECT_EQ(dataFileNameFor(c.in), c.out);
 }
 

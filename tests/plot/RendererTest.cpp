@@ -17,7 +17,8 @@ namespace {
 struct DrawFixture : ::testing::Test {
     std::unique_ptr<State> s = std::make_unique<State>();
     PlotCanvas canvas;
-    void build(int w, int h, const std::vector<Extended>& times, const std::vector<Extended>& vals) {
+    void build(int w, int h, const std::vector<Extended>& times,
+               const std::vector<Extended>& vals) {
         Table& t = s->table;
         t.fileList = std::vector<std::string>{"fixture.dat"};
         t.nRows = int(times.size());

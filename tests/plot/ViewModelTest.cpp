@@ -11,7 +11,8 @@ namespace {
 // A table built in memory: rows at the given times, channels with values.
 struct ViewFixture : ::testing::Test {
     std::unique_ptr<State> s = std::make_unique<State>();
-    void build(const std::vector<Extended>& times, const std::vector<std::vector<Extended>>& chans) {
+    void build(const std::vector<Extended>& times,
+               const std::vector<std::vector<Extended>>& chans) {
         Table& t = s->table;
         t.fileList = std::vector<std::string>{"fixture.dat"};
         t.nRows = int(times.size());
@@ -107,7 +108,8 @@ TEST_F(ViewFixture, EmptyWindowMovesByShiftDirection) {
     s->view.shiftDir = true;
     computeVisibleWindow(*s);
     EXPECT_EQ(s->view.viewFirst, 1);  // restarted at the first row
-    EXPECT_EQ(s->view.label4, std::to_string(s->view.viewLast) + " points 1 to " + std::to_string(s->view.viewLast));
+    EXPECT_EQ(s->view.label4, std::to_string(s->view.viewLast) + " points 1 to " +
+                                  std::to_string(s->view.viewLast));
 }
 
 TEST_F(ViewFixture, ZeroWidthWindowBetweenRowsDoesNotHang) {

@@ -23,12 +23,14 @@ inline std::string controlImagePath(const std::string& name) {
     return std::string(ZYT_TEST_DATA) + "/images/" + name + ".png";
 }
 
-inline ::testing::AssertionResult matchesControlImage(const QImage& drawn, const std::string& name) {
+inline ::testing::AssertionResult matchesControlImage(const QImage& drawn,
+                                                      const std::string& name) {
     const QImage img = drawn.convertToFormat(QImage::Format_RGB32);
     const QString path = QString::fromStdString(controlImagePath(name));
     const char* update = std::getenv("ZYT_UPDATE_CONTROL_IMAGES");
     if (update && std::string(update) == "1") {
-        if (!img.save(path, "PNG")) return ::testing::AssertionFailure() << "cannot write " << path.toStdString();
+        if (!img.save(path, "PNG"))
+            return ::testing::AssertionFailure() << "cannot write " << path.toStdString();
         return ::testing::AssertionSuccess() << "control image written";
     }
     QImage want;
@@ -37,8 +39,9 @@ inline ::testing::AssertionResult matchesControlImage(const QImage& drawn, const
                                              << " (ZYT_UPDATE_CONTROL_IMAGES=1 writes it)";
     want = want.convertToFormat(QImage::Format_RGB32);
     if (want.size() != img.size())
-        return ::testing::AssertionFailure() << name << ": picture is " << img.width() << "x" << img.height()
-                                             << ", control image " << want.width() << "x" << want.height();
+        return ::testing::AssertionFailure()
+               << name << ": picture is " << img.width() << "x" << img.height()
+               << ", control image " << want.width() << "x" << want.height();
 
     QImage diff(img.size(), QImage::Format_RGB32);
     long differing = 0;
@@ -66,10 +69,11 @@ inline ::testing::AssertionResult matchesControlImage(const QImage& drawn, const
     if (differing == 0) return ::testing::AssertionSuccess();
     img.save(QString::fromStdString(name + ".actual.png"), "PNG");
     diff.save(QString::fromStdString(name + ".diff.png"), "PNG");
-    return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ from the control image, first at ("
-                                         << firstX << ", " << firstY << "): drawn #" << std::hex
-                                         << (firstGot & 0xffffffu) << ", control #" << (firstWant & 0xffffffu)
-                                         << std::dec << "; see " << name << ".diff.png";
+    return ::testing::AssertionFailure()
+           << name << ": " << differing << " pixels differ from the control image, first at ("
+           << firstX << ", " << firstY << "): drawn #" << std::hex << (firstGot & 0xffffffu)
+           << ", control #" << (firstWant & 0xffffffu) << std::dec << "; see " << name
+           << ".diff.png";
 }
 
 }  // namespace zyt::test

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QtTest/QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +22,7 @@
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
+#include "ui/TransformDialogs.h"
 #include "ui/UiSupport.h"
 
 namespace zyt {
@@ -64,7 +69,8 @@ TEST(DialogTest, MarkerDialogSetsMarkerOnEveryChangeButNotOnShow) {
     d.onText = [&](const std::string& t) { seen.push_back(t); };
     d.prepare();
     EXPECT_TRUE(seen.empty());
-    pressWhenShown(d, "Button1", [&d] { d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1); });
+    pressWhenShown(d, "Button1",
+                   [&d] { d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(1); });
     EXPECT_EQ(d.exec(), QDialog::Accepted);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], "99.9999");
@@ -90,7 +96,8 @@ struct MainWindowFixture : ::testing::Test {
         app();
         file = dir.file("three.dat");
         std::ofstream f(file, std::ios::binary);
-        f << "2450000.1 12.0 11.0 13.0\r\n2450000.2 12.5 11.1 13.2\r\n2450000.3 12.2 11.05 13.1\r\n";
+        f << "2450000.1 12.0 11.0 13.0\r\n2450000.2 12.5 11.1 13.2\r\n2450000.3 12.2 11.05 "
+             "13.1\r\n";
     }
 };
 
@@ -114,7 +121,8 @@ TEST_F(MainWindowFixture, OpensFileDrawsAndEnablesControls) {
     EXPECT_TRUE(w.findChild<QAction*>("N28")->isEnabled());
     EXPECT_EQ(w.findChild<QSpinBox*>("spinedit1")->value(), 3);
     EXPECT_EQ(w.findChild<QLabel*>("Label4")->text(), "3 points 1 to 3");
-    EXPECT_TRUE(w.findChild<QLabel*>("Label8")->text().startsWith("Current point = 1   1  x=2450000.1000000"));
+    EXPECT_TRUE(w.findChild<QLabel*>("Label8")->text().startsWith(
+        "Current point = 1   1  x=2450000.1000000"));
     EXPECT_EQ(w.canvas().picture.size(), w.findChild<QWidget*>("Image1")->size());
 
     w.findChild<QToolButton*>("SpinButton1Down")->click();
@@ -143,16 +151,6 @@ TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
     EXPECT_TRUE(MainWindow::rulesText().contains("F10"));
 }
 
-}  // namespace
-}  // namespace zyt
-
-#include <QCheckBox>
-#include <QMenu>
-#include <QtTest/QTest>
-
-namespace zyt {
-namespace {
-
 TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
     initialiseViewState(*s);
     MainWindow w(*s);
@@ -176,17 +174,12 @@ TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
     EXPECT_EQ(s->table.curChan, 2);
     QTest::keyClick(&w, Qt::Key_Home);
     EXPECT_EQ(s->table.curRow, 1);
-    QTest::keyClick(&w, Qt::Key_6, Qt::KeypadModifier);  // the middle point of channel 2 is a maximum
+    QTest::keyClick(&w, Qt::Key_6,
+                    Qt::KeypadModifier);  // the middle point of channel 2 is a maximum
     EXPECT_EQ(s->table.curRow, 2);
     EXPECT_TRUE(w.windowTitle().endsWith("magnitude 6"));  // the typed character follows the key
     EXPECT_TRUE(MainWindow::rulesText().contains("Ctrl+Z"));
 }
-
-}  // namespace
-}  // namespace zyt
-
-namespace zyt {
-namespace {
 
 TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
     initialiseViewState(*s);
@@ -212,14 +205,6 @@ TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
     EXPECT_TRUE(lines->isChecked());
     ASSERT_NE(w.findChild<QMenu*>("Reduction1"), nullptr);
 }
-
-}  // namespace
-}  // namespace zyt
-
-#include "ui/TransformDialogs.h"
-
-namespace zyt {
-namespace {
 
 TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
     app();
@@ -252,24 +237,17 @@ TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
     EXPECT_EQ(split.boundary, 12.25L);
 }
 
-}  // namespace
-}  // namespace zyt
-
-#include <QImageReader>
-
-namespace zyt {
-namespace {
-
 // Answers a modal dialog with the buttons in turn, one per showing.
 class AnswerInTurn : public QObject {
-public:
-    AnswerInTurn(QDialog& d, std::vector<const char*> buttons) : d_(d), buttons_(std::move(buttons)) {
+  public:
+    AnswerInTurn(QDialog& d, std::vector<const char*> buttons)
+        : d_(d), buttons_(std::move(buttons)) {
         d_.installEventFilter(this);
     }
     ~AnswerInTurn() override { d_.removeEventFilter(this); }
     std::size_t answered() const { return next_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (o == &d_ && e->type() == QEvent::Show && next_ < buttons_.size()) {
             const char* b = buttons_[next_++];
@@ -278,7 +256,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     QDialog& d_;
     std::vector<const char*> buttons_;
     std::size_t next_ = 0;
@@ -366,14 +344,6 @@ TEST_F(ExitFixture, ExitQuestionCancelNoAndAlreadySaved) {
     EXPECT_FALSE(w->isVisible());
 }
 
-}  // namespace
-}  // namespace zyt
-
-#include "ui/Dialogs.h"
-
-namespace zyt {
-namespace {
-
 // Runs the test body in the fixture's folder (Alt+S writes "ttt.dat" to the
 // current folder).
 struct InFolder {
@@ -429,22 +399,18 @@ TEST_F(ExitFixture, CaptionLabelsFollowTheDragOverThePlot) {
     QTest::mousePress(label6, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     EXPECT_EQ(s->mouse.draggedLabel, 6);
     const QPoint target(120, 90);
-    QMouseEvent move(QEvent::MouseMove, label6->mapFromParent(target), label6->mapToGlobal(label6->mapFromParent(target)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, label6->mapFromParent(target),
+                     label6->mapToGlobal(label6->mapFromParent(target)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(label6, &move);
     EXPECT_EQ(label6->pos(), target);
     const QPoint outside(plot->width() + 50, 10);  // off the plot: the label stays
-    QMouseEvent away(QEvent::MouseMove, label6->mapFromParent(outside), label6->mapToGlobal(label6->mapFromParent(outside)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent away(QEvent::MouseMove, label6->mapFromParent(outside),
+                     label6->mapToGlobal(label6->mapFromParent(outside)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(label6, &away);
     EXPECT_EQ(label6->pos(), target);
 }
-
-}  // namespace
-}  // namespace zyt
-
-namespace zyt {
-namespace {
 
 TEST_F(MainWindowFixture, MenuShortcutsWinOverTheHotKeysOfTheSameLetter) {
     initialiseViewState(*s);

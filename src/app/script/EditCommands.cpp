@@ -2,9 +2,9 @@
 #include "app/script/ScriptRunner.h"
 #include "edit/KeyTable.h"
 #include "edit/Mouse.h"
-#include "io/NumberParse.h"
 #include "edit/Transforms.h"
 #include "io/Format.h"
+#include "io/NumberParse.h"
 
 namespace zyt {
 namespace {
@@ -110,14 +110,17 @@ void registerEditCommands(ScriptRunner& r) {
         x.infoLine("selY1", fmtG21(m.selY1));
         x.infoLine("selY2", fmtG21(m.selY2));
         const Table& t = s.table;
-        const bool onCell = t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= kMaxChannels;
-        x.infoLine("interpolated", onCell ? std::to_string(int(t.interpolated(t.curRow, t.curChan))) : "0");
+        const bool onCell =
+            t.curRow >= 1 && t.curRow <= t.nRows && t.curChan >= 1 && t.curChan <= kMaxChannels;
+        x.infoLine("interpolated",
+                   onCell ? std::to_string(int(t.interpolated(t.curRow, t.curChan))) : "0");
         // The top entries of the undo stack, the newest first.
         const int shown = std::min(t.undoCount(), 10);
         for (int i = 0; i < shown; ++i) {
             const UndoEntry& e = t.undo[std::size_t(t.undoCount() - 1 - i)];
-            x.infoLine("undo[" + std::to_string(t.undoCount() - i) + "]",
-                       std::to_string(e.row) + " " + std::to_string(e.chan) + " " + fmtG21(e.value));
+            x.infoLine(
+                "undo[" + std::to_string(t.undoCount() - i) + "]",
+                std::to_string(e.row) + " " + std::to_string(e.chan) + " " + fmtG21(e.value));
         }
     });
 }

@@ -16,7 +16,9 @@
 namespace zyt {
 namespace {
 
-std::string num(long v) { return std::to_string(v); }
+std::string num(long v) {
+    return std::to_string(v);
+}
 
 using ViewOp = bool (*)(State&);
 
@@ -42,7 +44,8 @@ void viewInfo(ScriptRunner& r) {
         r.infoLine("yMin[" + num(c) + "]", fmtG21(v.yMin[std::size_t(c)]));
         r.infoLine("yMax[" + num(c) + "]", fmtG21(v.yMax[std::size_t(c)]));
     }
-    for (int c = 0; c <= n; ++c) r.infoLine("panelTop[" + num(c) + "]", num(v.panelTop[std::size_t(c)]));
+    for (int c = 0; c <= n; ++c)
+        r.infoLine("panelTop[" + num(c) + "]", num(v.panelTop[std::size_t(c)]));
     r.infoLine("ySpanSum", fmtG21(v.ySpanSum));
     r.infoLine("xScale", fmtG21(v.xScale));
     r.infoLine("yScale", fmtG21(v.yScale));
@@ -84,7 +87,9 @@ void registerPlotCommands(ScriptRunner& r) {
                      if (a.words.empty()) throw ScriptError("missing file name");
                      openCommand(x.state(), x.reporter(), a.words);
                  }));
-    r.addCommand("reload", wrapLoad([](ScriptRunner& x, const ScriptArgs&) { reloadCommand(x.state(), x.reporter()); }));
+    r.addCommand("reload", wrapLoad([](ScriptRunner& x, const ScriptArgs&) {
+                     reloadCommand(x.state(), x.reporter());
+                 }));
     r.addCommand("add-data", wrapLoad([](ScriptRunner& x, const ScriptArgs& a) {
                      if (a.words.empty()) throw ScriptError("missing file name");
                      addDataCommand(x.state(), x.reporter(), a.words);
@@ -97,7 +102,8 @@ void registerPlotCommands(ScriptRunner& r) {
                      p.pointsText = a.get("points", p.pointsText);
                      p.channelsText = a.get("channels", p.channelsText);
                      p.distribution = int(a.getInt("dist", 0));
-                     if (p.distribution != 0 && p.distribution != 1) throw ScriptError("dist must be 0 or 1");
+                     if (p.distribution != 0 && p.distribution != 1)
+                         throw ScriptError("dist must be 0 or 1");
                      const std::string why = p.validate();
                      if (!why.empty()) {
                          x.reporter().message(why);
@@ -109,13 +115,15 @@ void registerPlotCommands(ScriptRunner& r) {
                      openPeriodogram(x.state(), x.reporter());
                  }));
     r.addCommand("channels", [redraw](ScriptRunner& x, const ScriptArgs& a) {
-        if (setSpinValue(x.state(), int(std::clamp<long>(intWord(a, 0, "channel count"), -1000000, 1000000))))
+        if (setSpinValue(x.state(),
+                         int(std::clamp<long>(intWord(a, 0, "channel count"), -1000000, 1000000))))
             redraw(x.state());
     });
 
     r.addCommand("size", [](ScriptRunner& x, const ScriptArgs& a) {
         const long w = intWord(a, 0, "width"), h = intWord(a, 1, "height");
-        if (w < 100 || w > 20000 || h < 100 || h > 20000) throw ScriptError("size must be 100..20000 pixels each way");
+        if (w < 100 || w > 20000 || h < 100 || h > 20000)
+            throw ScriptError("size must be 100..20000 pixels each way");
         x.state().view.imageWidth = int(w);
         x.state().view.imageHeight = int(h);
         computeRanges(x.state());

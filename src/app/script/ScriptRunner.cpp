@@ -75,7 +75,8 @@ std::vector<std::pair<int, std::vector<std::string>>> splitScript(const std::str
             continue;
         }
         if (quoted) {
-            if (c == '\\' && i + 1 < script.size() && (script[i + 1] == '"' || script[i + 1] == '\\')) {
+            if (c == '\\' && i + 1 < script.size() &&
+                (script[i + 1] == '"' || script[i + 1] == '\\')) {
                 word.push_back(script[++i]);
             } else if (c == '"') {
                 quoted = false;

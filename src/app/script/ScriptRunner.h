@@ -23,8 +23,8 @@
 namespace zyt {
 
 struct ScriptArgs {
-    std::vector<std::string> words;               // positional, in order
-    std::map<std::string, std::string> named;     // name=value
+    std::vector<std::string> words;            // positional, in order
+    std::map<std::string, std::string> named;  // name=value
     bool has(const std::string& n) const { return named.count(n) != 0; }
     std::string get(const std::string& n, const std::string& dflt = "") const;
     long getInt(const std::string& n, long dflt) const;
@@ -44,24 +44,26 @@ using InfoProvider = std::function<void(ScriptRunner&)>;
 using EffectHandler = std::function<void(ScriptRunner&, const Effects&)>;
 
 class ScriptReporter : public Reporter {
-public:
+  public:
     explicit ScriptReporter(std::ostream& out) : out_(out) {}
     void message(std::string_view text) override;
     void status(std::string_view text) override { lastStatus = std::string(text); }
     std::string lastStatus;
 
-private:
+  private:
     std::ostream& out_;
 };
 
 class ScriptRunner {
-public:
+  public:
     ScriptRunner(State& state, std::ostream& out, std::ostream& err);
 
     // Runs a whole script; returns the exit code (0, 1 or 2).
     int run(const std::string& script);
 
-    void addCommand(const std::string& name, ScriptCommand cmd) { commands_[name] = std::move(cmd); }
+    void addCommand(const std::string& name, ScriptCommand cmd) {
+        commands_[name] = std::move(cmd);
+    }
     void addInfo(InfoProvider p) { info_.push_back(std::move(p)); }
     // Subsystems that recompute or redraw after a command register here.
     void addEffectHandler(EffectHandler h) { effects_.push_back(std::move(h)); }
@@ -75,10 +77,12 @@ public:
     Reporter& reporter() { return reporter_; }
     std::ostream& out() { return out_; }
     // One "name=value" line of info.
-    void infoLine(const std::string& name, const std::string& value) { out_ << name << '=' << value << '\n'; }
+    void infoLine(const std::string& name, const std::string& value) {
+        out_ << name << '=' << value << '\n';
+    }
     void printInfo();
 
-private:
+  private:
     State& state_;
     std::ostream& out_;
     std::ostream& err_;

@@ -12,8 +12,12 @@
 namespace zyt {
 namespace {
 
-std::string g21(Extended x) { return fmtG21(x); }
-std::string num(long v) { return std::to_string(v); }
+std::string g21(Extended x) {
+    return fmtG21(x);
+}
+std::string num(long v) {
+    return std::to_string(v);
+}
 
 bool onOff(const ScriptArgs& a) {
     const std::string& w = a.word(0, "on or off");
@@ -117,7 +121,8 @@ void settingsInfo(ScriptRunner& r) {
 void dump(ScriptRunner& r, const ScriptArgs& a) {
     const Table& t = r.state().table;
     const long chans = a.getInt("chans", t.nChan);
-    if (chans < 0 || chans > kMaxChannels) throw ScriptError("chans must be 0.." + num(kMaxChannels));
+    if (chans < 0 || chans > kMaxChannels)
+        throw ScriptError("chans must be 0.." + num(kMaxChannels));
     const bool spare = a.getFlag("spare", false);
     std::string out = "rows " + num(t.nRows) + "\n";
     auto cell = [&](Extended v, bool here) {
@@ -170,7 +175,8 @@ void registerTableCommands(ScriptRunner& r) {
         if (addDataCommand(x.state(), x.reporter(), a.words)) x.applyEffects(kRangesAndPicture);
     });
     r.addCommand("add-channel", [](ScriptRunner& x, const ScriptArgs& a) {
-        if (addChannelCommand(x.state(), x.reporter(), a.word(0, "file name"))) x.applyEffects(kRangesAndPicture);
+        if (addChannelCommand(x.state(), x.reporter(), a.word(0, "file name")))
+            x.applyEffects(kRangesAndPicture);
     });
     r.addCommand("save", [](ScriptRunner& x, const ScriptArgs& a) {
         saveDataAs(x.state(), x.reporter(), a.word(0, "file name"));
@@ -178,8 +184,12 @@ void registerTableCommands(ScriptRunner& r) {
     r.addCommand("save-current", [](ScriptRunner& x, const ScriptArgs& a) {
         saveCurrentChannel(x.state(), x.reporter(), a.word(0, "file name"));
     });
-    r.addCommand("split-files", [](ScriptRunner& x, const ScriptArgs&) { splitIntoFiles(x.state(), x.reporter()); });
-    r.addCommand("errors", [](ScriptRunner& x, const ScriptArgs& a) { setErrorColumns(x.state(), onOff(a)); });
+    r.addCommand("split-files", [](ScriptRunner& x, const ScriptArgs&) {
+        splitIntoFiles(x.state(), x.reporter());
+    });
+    r.addCommand("errors", [](ScriptRunner& x, const ScriptArgs& a) {
+        setErrorColumns(x.state(), onOff(a));
+    });
     r.addCommand("marker", [](ScriptRunner& x, const ScriptArgs& a) {
         setDelMarker(x.state(), a.word(0, "marker text"));
     });
