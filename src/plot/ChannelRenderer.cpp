@@ -106,7 +106,7 @@ int nShown(const State& s) {
     return std::clamp(s.table.nChan, 0, kMaxChannels);
 }
 
-// Step 4: ticks at both ends of the panels and labels under the last one.
+// Ticks at both ends of the panels and labels under the last one.
 int drawTimeAxis(const State& s, Raster& ras, TextPen& tp) {
     const ViewState& v = s.view;
     const int n = nShown(s);
@@ -188,7 +188,7 @@ std::vector<PixelOffset> circleStamp(int r, bool marked) {
     return a;
 }
 
-// Step 8: the points of every shown channel.
+// The points of every shown channel.
 void drawPoints(const State& s, Raster& ras, int width, int height) {
     const ViewState& v = s.view;
     const Table& t = s.table;
@@ -279,7 +279,7 @@ void drawPoints(const State& s, Raster& ras, int width, int height) {
     }
 }
 
-// Step 11: the fitted curve of every fitted slot in its own panel, with the
+// The fitted curve of every fitted slot in its own panel, with the
 // accuracy band: f in fgColor, f+-sigma red, f+-2 sigma green. Each of the
 // five polylines goes on from its own previous sample.
 void drawFitCurves(State& s, Raster& ras) {

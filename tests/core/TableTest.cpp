@@ -85,6 +85,7 @@ TEST(SortByTime, CursorFollowsItsObservationAndHigherChannelsStay) {
 
 TEST(MergeEqualTimes, JoinsComplementaryRowsAndDropsEmptyOnes) {
     const double A = std::nan("");
+    // clang-format off
     struct Case {
         const char* name;
         std::vector<std::vector<double>> rows;
@@ -100,10 +101,9 @@ TEST(MergeEqualTimes, JoinsComplementaryRowsAndDropsEmptyOnes) {
         {"a row without values disappears",
          {{1, 10, 1, 1}, {2, A, A, A}, {3, 3, 3, 3}},
          {{1, 10, 1, 1}, {3, 3, 3, 3}}},
-        {"different times are not joined",
-         {{1, 10, A, A}, {2, A, 20, A}},
-         {{1, 10, A, A}, {2, A, 20, A}}},
+        {"different times are not joined", {{1, 10, A, A}, {2, A, 20, A}}, {{1, 10, A, A}, {2, A, 20, A}}},
     };
+    // clang-format on
     for (const Case& k : cases) {
         auto t = makeTable(k.rows, 3);
         t->curRow = int(k.rows.size());

@@ -143,17 +143,20 @@ TEST(Mouse, SelectionKeysAndTheLineList) {
 TEST(Mouse, LineSearchFindsTheFirstItemHoldingTheTypedWord) {
     const std::vector<std::string> items = {"6562.8   H alpha", "4861.3   H beta", "5875.6   He I",
                                             "4861.3   Hbeta"};
+    // clang-format off
     struct Case {
         const char* typed;
         int want;
     } cases[] = {
-        {"H", 0},       // " H" is in the first line already
-        {"He", 2},      // " He" first stands in the third line
-        {"beta", 1},    // a blank goes in front: " beta"
-        {" Hbeta", 3},  // starts with a blank: taken as typed
-        {"4861", -1},   // " 4861" is nowhere: the lines start with the number
-        {"", -1},      {"Fe", -1},
+        {"H", 0},      // " H" is in the first line already
+        {"He", 2},     // " He" first stands in the third line
+        {"beta", 1},   // a blank goes in front: " beta"
+        {" Hbeta", 3}, // starts with a blank: taken as typed
+        {"4861", -1},  // " 4861" is nowhere: the lines start with the number
+        {"", -1},
+        {"Fe", -1},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(findLine(items, c.typed), c.want) << '"' << c.typed << '"';
 }

@@ -53,6 +53,7 @@ std::string rowText(const Table& t, int r, int chans) {
 const std::vector<std::string> kValues = {"1 2 0 -1", "2 ~3 0.00001 4", "3 5 ~-2 0", "4 1 1 1"};
 
 TEST(Transforms, ValueCommandsOnPresentAbsentZeroAndNegativeCells) {
+    // clang-format off
     struct Case {
         const char* name;
         int curRow, curChan;
@@ -60,70 +61,26 @@ TEST(Transforms, ValueCommandsOnPresentAbsentZeroAndNegativeCells) {
         std::vector<std::string> rows;
         bool fitOff;
     } cases[] = {
-        {"zero is bad point",
-         2,
-         1,
-         zeroIsBadPoint,
-         {"1 2 ~0 -1", "2 ~3 1e-05 4", "3 5 ~-2 ~0", "4 1 1 1"},
-         false},
-        {"inverse sign",
-         2,
-         1,
-         inverseSign,
-         {"1 -2 -0 1", "2 ~-3 -1e-05 -4", "3 -5 ~2 -0", "4 -1 -1 -1"},
-         false},
-        {"+1 to the start",
-         2,
-         1,
-         [](State& s) { return addOneFromCursor(s, 1, true); },
-         {"1 3 0 -1", "2 ~4 1e-05 4", "3 5 ~-2 0", "4 1 1 1"},
-         false},
-        {"-1 to the end",
-         2,
-         2,
-         [](State& s) { return addOneFromCursor(s, -1, false); },
-         {"1 2 0 -1", "2 ~3 -0.99999 4", "3 5 ~-3 0", "4 1 0 1"},
-         false},
-        {"mag -> intensity",
-         1,
-         1,
-         magToIntensity,
-         {"1 0.158489319246 0 -1", "2 ~0.063095734448 1e-05 4", "3 0.01 ~-2 0",
-          "4 0.398107170553 1 1"},
-         true},
-        {"intensity -> mag",
-         1,
-         3,
-         intensityToMag,
-         {"1 2 0 ~-1", "2 ~3 1e-05 -1.50514997832", "3 5 ~-2 ~0", "4 1 1 -0"},
-         true},
-        {"intensity -> mag of an absent positive cell",
-         1,
-         1,
-         intensityToMag,
-         {"1 -0.75257498916 0 -1", "2 ~-1.1928031368 1e-05 4", "3 -1.74742501084 ~-2 0",
-          "4 -0 1 1"},
-         true},
-        {"lg current channel",
-         1,
-         3,
-         [](State& s) { return lgChannels(s, false); },
-         {"1 2 0 ~-1", "2 ~3 1e-05 0.602059991328", "3 5 ~-2 ~0", "4 1 1 0"},
-         true},
-        {"lg all channels",
-         1,
-         1,
-         [](State& s) { return lgChannels(s, true); },
-         {"1 0.301029995664 ~0 ~-1", "2 ~3 -5 0.602059991328", "3 0.698970004336 ~-2 ~0",
-          "4 0 0 0"},
-         true},
-        {"10^ current channel",
-         1,
-         1,
-         [](State& s) { return pow10Channels(s, false); },
-         {"1 100 0 -1", "2 ~3 1e-05 4", "3 100000 ~-2 0", "4 10 1 1"},
-         true},
+        {"zero is bad point", 2, 1, zeroIsBadPoint, {"1 2 ~0 -1", "2 ~3 1e-05 4", "3 5 ~-2 ~0", "4 1 1 1"}, false},
+        {"inverse sign", 2, 1, inverseSign, {"1 -2 -0 1", "2 ~-3 -1e-05 -4", "3 -5 ~2 -0", "4 -1 -1 -1"}, false},
+        {"+1 to the start", 2, 1, [](State& s) { return addOneFromCursor(s, 1, true); },
+         {"1 3 0 -1", "2 ~4 1e-05 4", "3 5 ~-2 0", "4 1 1 1"}, false},
+        {"-1 to the end", 2, 2, [](State& s) { return addOneFromCursor(s, -1, false); },
+         {"1 2 0 -1", "2 ~3 -0.99999 4", "3 5 ~-3 0", "4 1 0 1"}, false},
+        {"mag -> intensity", 1, 1, magToIntensity,
+         {"1 0.158489319246 0 -1", "2 ~0.063095734448 1e-05 4", "3 0.01 ~-2 0", "4 0.398107170553 1 1"}, true},
+        {"intensity -> mag", 1, 3, intensityToMag,
+         {"1 2 0 ~-1", "2 ~3 1e-05 -1.50514997832", "3 5 ~-2 ~0", "4 1 1 -0"}, true},
+        {"intensity -> mag of an absent positive cell", 1, 1, intensityToMag,
+         {"1 -0.75257498916 0 -1", "2 ~-1.1928031368 1e-05 4", "3 -1.74742501084 ~-2 0", "4 -0 1 1"}, true},
+        {"lg current channel", 1, 3, [](State& s) { return lgChannels(s, false); },
+         {"1 2 0 ~-1", "2 ~3 1e-05 0.602059991328", "3 5 ~-2 ~0", "4 1 1 0"}, true},
+        {"lg all channels", 1, 1, [](State& s) { return lgChannels(s, true); },
+         {"1 0.301029995664 ~0 ~-1", "2 ~3 -5 0.602059991328", "3 0.698970004336 ~-2 ~0", "4 0 0 0"}, true},
+        {"10^ current channel", 1, 1, [](State& s) { return pow10Channels(s, false); },
+         {"1 100 0 -1", "2 ~3 1e-05 4", "3 100000 ~-2 0", "4 10 1 1"}, true},
     };
+    // clang-format on
     for (const Case& k : cases) {
         auto s = makeState(kValues, 3);
         s->table.curRow = k.curRow;
@@ -221,6 +178,7 @@ TEST(Transforms, TimeTransformsSortAndKeepTheCursorOnItsObservation) {
 }
 
 TEST(Transforms, SplitAtAboveAndBelowEveryValue) {
+    // clang-format off
     struct Case {
         Extended boundary;
         std::vector<std::string> rows;
@@ -230,6 +188,7 @@ TEST(Transforms, SplitAtAboveAndBelowEveryValue) {
         {10, {"1 1 ~7 7", "2 2 ~8 8", "3 3 ~9 9"}},
         {0, {"1 ~1 1 7", "2 ~2 2 8", "3 ~3 3 9"}},
     };
+    // clang-format on
     for (const Case& k : cases) {
         auto s = makeState({"1 1 7", "2 2 8", "3 3 9"}, 2);
         CollectingReporter rep;

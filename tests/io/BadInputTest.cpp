@@ -37,57 +37,35 @@ std::string longLine() {
 
 enum class Action { Open, Weights };
 
+// clang-format off
 struct Case {
     const char* what;
     std::vector<std::pair<std::string, std::string>> files;  // name, contents; the first is opened
     Action action;
-    const char* named;   // the file the message must name
-    const char* reason;  // a word of the message
-    int maxRows;         // data lines the file holds
+    const char* named;    // the file the message must name
+    const char* reason;   // a word of the message
+    int maxRows;          // data lines the file holds
 };
 
 TEST(BadInput, MessageNamesTheFileAndTheStateStaysConsistent) {
     const std::string nulLines = std::string("1 2\0\0 3\n\0\0\0\n2 3\n", 17);
     const Case cases[] = {
         {"binary garbage", {{"g.dat", garbage()}}, Action::Open, "g.dat", "no data line", 0},
-        {"nothing but NUL bytes",
-         {{"z.dat", std::string(1000, '\0')}},
-         Action::Open,
-         "z.dat",
-         "no data line",
-         0},
-        {"NUL bytes inside lines",
-         {{"n.dat", nulLines}, {"n.dat.log", "1"}},
-         Action::Open,
-         "n.dat.log",
-         "flags",
-         2},
+        {"nothing but NUL bytes", {{"z.dat", std::string(1000, '\0')}}, Action::Open, "z.dat", "no data line", 0},
+        {"NUL bytes inside lines", {{"n.dat", nulLines}, {"n.dat.log", "1"}}, Action::Open, "n.dat.log",
+         "flags", 2},
         {"a 10 MB line", {{"l.dat", longLine()}}, Action::Open, "l.dat", "channels", 2},
         {"settings cut off inside a number",
-         {{"c.dat", "1 2\n"}, {"zyt.ini", "2 1.13470000000000E+\r\n"}},
-         Action::Open,
-         "zyt.ini",
-         "invalid number",
-         0},
-        {"weights claiming 1000 channels",
-         {{"w.ini", "1000\r\n12.5 0.5\r\n2 11.5 =mcomp\r\n"}},
-         Action::Weights,
-         "w.ini",
-         "1000 channels",
-         0},
-        {"companion shorter than the data",
-         {{"s.dat", "1 2 3\n2 4 5\n"}, {"s.dat.log", "101"}},
-         Action::Open,
-         "s.dat.log",
-         "without a flag",
-         2},
-        {"companion longer than the data",
-         {{"o.dat", "1 2 3\n2 4 5\n"}, {"o.dat.log", "1111111111"}},
-         Action::Open,
-         "o.dat.log",
-         "not used",
-         2},
+         {{"c.dat", "1 2\n"}, {"zyt.ini", "2 1.13470000000000E+\r\n"}}, Action::Open, "zyt.ini",
+         "invalid number", 0},
+        {"weights claiming 1000 channels", {{"w.ini", "1000\r\n12.5 0.5\r\n2 11.5 =mcomp\r\n"}},
+         Action::Weights, "w.ini", "1000 channels", 0},
+        {"companion shorter than the data", {{"s.dat", "1 2 3\n2 4 5\n"}, {"s.dat.log", "101"}},
+         Action::Open, "s.dat.log", "without a flag", 2},
+        {"companion longer than the data", {{"o.dat", "1 2 3\n2 4 5\n"}, {"o.dat.log", "1111111111"}},
+         Action::Open, "o.dat.log", "not used", 2},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;

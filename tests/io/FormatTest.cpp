@@ -9,6 +9,7 @@ namespace zyt {
 namespace {
 
 TEST(Format, FixedIntegerAndE23) {
+    // clang-format off
     struct Case {
         std::string got, want;
     } cases[] = {
@@ -29,6 +30,7 @@ TEST(Format, FixedIntegerAndE23) {
         {fmtE23(6.283185307179586477L), " 6.28318530717959E+0000"},
         {fmtE23(1.5e-300L), " 1.50000000000000E-0300"},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
     EXPECT_EQ(fmtE23(123.0L).size(), 23u);
 }
@@ -46,6 +48,7 @@ TEST(Format, FastFixedPathAgreesWithPrintf) {
 }
 
 TEST(Format, GeneralAndFixedWithPrecision) {
+    // clang-format off
     struct Case {
         std::string got, want;
     } cases[] = {
@@ -65,6 +68,7 @@ TEST(Format, GeneralAndFixedWithPrecision) {
         {fmtFixedPrec(1234.567L, 5, 2), "1234.60"},
         {fmtFixedPrec(123456.7L, 5, 2), "1.2346E5"},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
 }
 

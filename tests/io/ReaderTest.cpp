@@ -38,6 +38,7 @@ struct Fixture {
 };
 
 TEST(Reader, OneLineCases) {
+    // clang-format off
     struct Case {
         const char* text;
         std::vector<std::string> rows;  // time and channels 1..nChan
@@ -46,17 +47,16 @@ TEST(Reader, OneLineCases) {
         {"5.5 r1.3\n", {"5.5 - 1.3"}},
         {"5,5 1,2\n", {"5.5 1.2"}},
         {"1 1,234.5\n", {"1 1.234 0.5"}},
-        {"   7 1\n\t8 2\n", {"7 1"}},  // leading blanks: data; a TAB first: skipped
+        {"   7 1\n\t8 2\n", {"7 1"}},             // leading blanks: data; a TAB first: skipped
         {"3 12.5e 4\n", {"3 12.5"}},
-        {"e5 1\n# c\nEND\n2 3\n", {"2 3"}},  // letters start no data line
-        {"1\t2\t3\r\n", {"1 2 3"}},          // TABs are blanks for Open, CR LF ends lines
-        {"2 4\n1 3\n", {"1 3", "2 4"}},      // sorted by time
-        {"1 2\n\x1a"
-         "5 6\n",
-         {"1 2"}},                             // Ctrl+Z ends the file
-        {"9\n8\n7\n", {"1 9", "2 8", "3 7"}},  // one column: values at times 1..m
-        {"1 2\n-\n", {"1 2"}},                 // a line that gives no time is dropped
+        {"e5 1\n# c\nEND\n2 3\n", {"2 3"}},       // letters start no data line
+        {"1\t2\t3\r\n", {"1 2 3"}},               // TABs are blanks for Open, CR LF ends lines
+        {"2 4\n1 3\n", {"1 3", "2 4"}},            // sorted by time
+        {"1 2\n\x1a" "5 6\n", {"1 2"}},          // Ctrl+Z ends the file
+        {"9\n8\n7\n", {"1 9", "2 8", "3 7"}},     // one column: values at times 1..m
+        {"1 2\n-\n", {"1 2"}},                     // a line that gives no time is dropped
     };
+    // clang-format on
     for (const Case& c : cases) {
         Fixture f;
         ASSERT_TRUE(f.open({f.dir.write("a.dat", c.text)}));

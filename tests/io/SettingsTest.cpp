@@ -70,6 +70,7 @@ TEST(Settings, WrittenLinesAndRoundTrip) {
 }
 
 TEST(Settings, ShortFilesAndCorrectedValues) {
+    // clang-format off
     struct Case {
         const char* text;
         int compChan, runMeanN, nIntervals;
@@ -78,10 +79,10 @@ TEST(Settings, ShortFilesAndCorrectedValues) {
     } cases[] = {
         {"4 1\r\n7 0\r\n0 -2\r\n", 4, 8, 99, 1, 1, "keep"},  // three lines; later groups keep
         {"4 1\r\n7 2\r\n5 0.25\r\n6\r\n", 4, 5, 6, 2, 0.25L, "keep"},
-        {"1 0\n0 1\n8 1\n1\n0 0 0 0\n0\n0 0\n0 0\n0 0\n0 0 0 0 0\n0\n\n", 1, 8, 1, 1, 1,
-         ""},  // empty marker
+        {"1 0\n0 1\n8 1\n1\n0 0 0 0\n0\n0 0\n0 0\n0 0\n0 0 0 0 0\n0\n\n", 1, 8, 1, 1, 1, ""},  // empty marker
         {"", 99, 99, 99, 99, 99, "keep"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Fixture f;
         State& s = *f.s;

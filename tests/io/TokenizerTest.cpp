@@ -34,6 +34,7 @@ std::vector<std::string> slow(const std::string& line) {
 using Fields = std::vector<std::string>;
 
 TEST(Tokenizer, FieldsOfTypicalAndAwkwardLines) {
+    // clang-format off
     struct Case {
         const char* line;
         Fields fields;
@@ -45,19 +46,20 @@ TEST(Tokenizer, FieldsOfTypicalAndAwkwardLines) {
         {"   7   8  ", {"7", "8"}},
         {"1e5 2E-2 3e+1", {"100000", "0.02", "30"}},
         {". -. e5", {"0", "-0", "0"}},
-        {"1 - 2", {"1"}},  // a bare sign is no number and ends the line
+        {"1 - 2", {"1"}},          // a bare sign is no number and ends the line
         {"1 2x 3", {"1", "2"}},
         {"1 r", {"1", "r"}},
         {"1 r ", {"1", "r"}},
         {"1 rr 2", {"1", "r", "r", "2"}},
         {"1 r r 2", {"1", "r", "r", "2"}},
-        {"1 r r", {"1", "r"}},  // the lone last "r" after an "r" is not counted
+        {"1 r r", {"1", "r"}},     // the lone last "r" after an "r" is not counted
         {"1 rr", {"1", "r"}},
         {"1+2", {"1", "2"}},
         {"1e+", {"1"}},
         {"", {}},
         {"x 1", {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(fast(c.line), c.fields) << '"' << c.line << '"';
         EXPECT_EQ(slow(c.line), c.fields) << '"' << c.line << '"';
@@ -76,29 +78,19 @@ TEST(Tokenizer, AgreesWithTheLiteralRuleOnRandomLines) {
 }
 
 TEST(NumberParse, WholeCandidateMustMatchTheGrammar) {
+    // clang-format off
     struct Case {
         const char* text;
         bool ok;
         long double value;
     } cases[] = {
-        {"1.2", true, 1.2L},
-        {"  -3", true, -3},
-        {"+.5", true, 0.5L},
-        {".", true, 0},
-        {"e5", true, 0},
-        {"1e3", true, 1000},
-        {"2.", true, 2},
-        {"1.5E-3", true, 0.0015L},
-        {"", false, 0},
-        {" ", false, 0},
-        {"-", false, 0},
-        {"e", false, 0},
-        {"1e", false, 0},
-        {"1 ", false, 0},
-        {"1.2.3", false, 0},
-        {"0x10", false, 0},
+        {"1.2", true, 1.2L},   {"  -3", true, -3},   {"+.5", true, 0.5L}, {".", true, 0},
+        {"e5", true, 0},       {"1e3", true, 1000},  {"2.", true, 2},     {"1.5E-3", true, 0.0015L},
+        {"", false, 0},        {" ", false, 0},      {"-", false, 0},     {"e", false, 0},
+        {"1e", false, 0},      {"1 ", false, 0},     {"1.2.3", false, 0}, {"0x10", false, 0},
         {"12345678901234567890123", true, 12345678901234567890123.0L},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const auto v = parseNumber(c.text);
         EXPECT_EQ(v.has_value(), c.ok) << '"' << c.text << '"';

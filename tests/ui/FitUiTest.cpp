@@ -115,6 +115,7 @@ TEST_F(PolynomialWindowTest, ShowsDefaultsStoresTheModelOnOkAndKeepsTheTexts) {
 }
 
 TEST_F(PolynomialWindowTest, RefusedOkKeepsTheDialogOpen) {
+    // clang-format off
     struct Case {
         Fields fields;
         const char* title;
@@ -125,6 +126,7 @@ TEST_F(PolynomialWindowTest, RefusedOkKeepsTheDialogOpen) {
         {{{"Edit1", "2"}, {"Edit3", "0,25"}, {"Edit6", "3"}, {"Edit7", "3"}, {"Edit8", "3"}},
          "уменьшите ранг полинома"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         s = std::make_unique<State>();
         s->table.decimalSep = '.';
@@ -303,6 +305,7 @@ TEST_F(FitWindowFixture, ApproximationButtonFitsAgainWithTheStoredModel) {
 }
 
 TEST_F(FitWindowFixture, DetrendingSubtractsTheFitFromChannelOne) {
+    // clang-format off
     struct Case {
         const char* action;
         double (*left)(int i);  // channel 1 at t = i afterwards
@@ -310,6 +313,7 @@ TEST_F(FitWindowFixture, DetrendingSubtractsTheFitFromChannelOne) {
         {"otbelivanie1", [](int i) { return residual(i); }},
         {"Detrending1", [](int i) { return lineAt(5) + residual(i); }},  // the slope term only
     };
+    // clang-format on
     open(1);
     for (const Case& c : cases) {
         w->N10Click();  // the original values again

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest/QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +18,6 @@
 #include "support/TempDir.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindow.h"
-#include "ui/TransformDialogs.h"
 #include "ui/UiSupport.h"
 
 namespace zyt {
@@ -151,6 +146,16 @@ TEST_F(MainWindowFixture, CommandLineFileOpensOnceAndRulesListKeys) {
     EXPECT_TRUE(MainWindow::rulesText().contains("F10"));
 }
 
+}  // namespace
+}  // namespace zyt
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QtTest/QTest>
+
+namespace zyt {
+namespace {
+
 TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
     initialiseViewState(*s);
     MainWindow w(*s);
@@ -181,6 +186,12 @@ TEST_F(MainWindowFixture, HotKeysReachTheEditingCommands) {
     EXPECT_TRUE(MainWindow::rulesText().contains("Ctrl+Z"));
 }
 
+}  // namespace
+}  // namespace zyt
+
+namespace zyt {
+namespace {
+
 TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
     initialiseViewState(*s);
     MainWindow w(*s);
@@ -205,6 +216,14 @@ TEST_F(MainWindowFixture, TransformMenuItemsRunTheirCommands) {
     EXPECT_TRUE(lines->isChecked());
     ASSERT_NE(w.findChild<QMenu*>("Reduction1"), nullptr);
 }
+
+}  // namespace
+}  // namespace zyt
+
+#include "ui/TransformDialogs.h"
+
+namespace zyt {
+namespace {
 
 TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
     app();
@@ -236,6 +255,14 @@ TEST(DialogTest, LinearTransformStaysOpenUntilEveryFieldParses) {
     split.findChild<QPushButton*>("Button1")->click();
     EXPECT_EQ(split.boundary, 12.25L);
 }
+
+}  // namespace
+}  // namespace zyt
+
+#include <QImageReader>
+
+namespace zyt {
+namespace {
 
 // Answers a modal dialog with the buttons in turn, one per showing.
 class AnswerInTurn : public QObject {
@@ -344,6 +371,14 @@ TEST_F(ExitFixture, ExitQuestionCancelNoAndAlreadySaved) {
     EXPECT_FALSE(w->isVisible());
 }
 
+}  // namespace
+}  // namespace zyt
+
+#include "ui/Dialogs.h"
+
+namespace zyt {
+namespace {
+
 // Runs the test body in the fixture's folder (Alt+S writes "ttt.dat" to the
 // current folder).
 struct InFolder {
@@ -411,6 +446,12 @@ TEST_F(ExitFixture, CaptionLabelsFollowTheDragOverThePlot) {
     QApplication::sendEvent(label6, &away);
     EXPECT_EQ(label6->pos(), target);
 }
+
+}  // namespace
+}  // namespace zyt
+
+namespace zyt {
+namespace {
 
 TEST_F(MainWindowFixture, MenuShortcutsWinOverTheHotKeysOfTheSameLetter) {
     initialiseViewState(*s);
